@@ -1,0 +1,86 @@
+#pragma once
+// The narrow interfaces through which the game reaches the outside world.
+// The game logic only ever sees these; the SDL and miniaudio implementations
+// live beside this file, and the tests substitute a recording stand-in.
+
+#include <cstdint>
+
+#include "assets/SoundCatalog.h"
+#include "assets/TextureCatalog.h"
+#include "platform/Geometry.h"
+
+// Keyboard scancodes the game reads; the numbers are SDL's (the same in SDL 2 and 3).
+enum Scancode : int {
+  ScancodeA = 4,
+  ScancodeD = 7,
+  ScancodeS = 22,
+  ScancodeW = 26,
+  ScancodeRight = 79,
+  ScancodeLeft = 80,
+  ScancodeDown = 81,
+  ScancodeUp = 82,
+  ScancodeLeftShift = 225,
+  ScancodeRightShift = 229,
+};
+
+// The one event a frame takes from the queue, reduced to what the game tells apart.
+enum class InputEvent {
+  None,            // the queue was empty
+  Quit,            // the window was closed (or the process asked to quit)
+  ReturnReleased,  // key-up of Return
+  ShiftReleased,   // key-up of either Shift key
+  Other,           // anything else, ignored by the game
+};
+
+class Drawing {
+ public:
+  virtual ~Drawing() = default;
+  virtual void Clear() = 0;
+  virtual void Present() = 0;
+  virtual void SetDrawColor(Rgba color) = 0;
+  // Alpha-blended: the renderer's draw blend mode is set to blend at start-up.
+  virtual void FillRect(const FRect& dest) = 0;
+  // A null source draws the whole texture; a source larger than the texture
+  // is clipped to it and the clipped part stretched over the whole destination.
+  virtual void DrawTexture(TextureId texture, const FRect* source, const FRect& dest) = 0;
+  virtual void SetTextureBlend(TextureId texture) = 0;
+  virtual void SetTextureAlpha(TextureId texture, std::uint8_t alpha) = 0;
+  virtual void SetTextureNearest(TextureId texture) = 0;
+};
+
+class Audio {
+ public:
+  virtual ~Audio() = default;
+  // Starting a playing sound changes nothing; stopping pauses it where it is.
+  virtual void Start(SoundId sound) = 0;
+  virtual void Stop(SoundId sound) = 0;
+  // Looping, once set, stays set for the rest of the run.
+  virtual void SetLooping(SoundId sound) = 0;
+  // Fire and forget: the file is opened and played once; a missing one is silence.
+  virtual void PlayOnce(const char* path) = 0;
+};
+
+class Input {
+ public:
+  virtual ~Input() = default;
+  // Takes at most one event; a burst of presses is spread over frames.
+  virtual InputEvent PollEvent() = 0;
+  // Refreshes the held-key snapshot that IsHeld reads.
+  virtual void PumpEvents() = 0;
+  virtual bool IsHeld(Scancode key) const = 0;
+};
+
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  // Milliseconds since start-up, never wrapping within a session.
+  virtual std::uint64_t TicksMs() = 0;
+};
+
+// Everything a frame of the game may touch outside GameState.
+struct Platform {
+  Drawing& drawing;
+  Audio& audio;
+  Input& input;
+  Clock& clock;
+};

@@ -1,0 +1,36 @@
+#pragma once
+// What start-up and teardown need from the platform, step by step, so that the
+// order of start-up is the shell's and can be checked against a stand-in.
+
+#include "platform/Platform.h"
+
+class System {
+ public:
+  virtual ~System() = default;
+
+  virtual void InitSubsystems() = 0;   // video, then audio; results ignored
+  virtual bool CreateWindow() = 0;     // "Tarnwick", 800 by 600, resizable
+  virtual bool CreateRenderer() = 0;   // the driver of the platform's choice
+  virtual bool InitAudioEngine() = 0;  // default device; a null backend when there is none
+  // Full screen, blended fills, an 800 by 600 letterboxed logical screen, vsync.
+  virtual void ConfigureDisplay() = 0;
+  virtual void SetMasterVolume(float volume) = 0;
+
+  // Decodes the picture and uploads it; a missing or unreadable file leaves the
+  // texture null. Loading goes on whatever the result.
+  virtual void LoadTexture(TextureId texture) = 0;
+  virtual void FreeSurfaces() = 0;
+  virtual bool TextureLoaded(TextureId texture) = 0;
+  virtual void Log(const char* message) = 0;
+
+  // A sound whose file cannot be loaded is remembered as failed and stays silent.
+  virtual void CreateSound(SoundId sound) = 0;
+
+  virtual void UninitAudioEngine() = 0;
+  virtual void DestroyTexture(TextureId texture) = 0;
+  virtual void DestroyRenderer() = 0;
+  virtual void DestroyWindow() = 0;
+  virtual void Quit() = 0;
+
+  virtual Platform& GamePlatform() = 0;
+};

@@ -1,0 +1,14 @@
+#pragma once
+#include "platform/Platform.h"
+#include "shell/GameState.h"
+
+// At most one prompt: Move, click a lot, Use or hold W, by the first rule that holds.
+void DrawPrompt(const GameState& state, Drawing& drawing);
+
+// The toothbrush, lighter, water bottle, fishing rod and the photo.
+void DrawHeldObjects(const GameState& state, Drawing& drawing);
+
+void DrawNightTint(const GameState& state, Drawing& drawing);
+
+// The faint static and the scanlines over everything, like an old screen.
+void DrawScreenOverlay(GameState& state, Drawing& drawing);

@@ -1,0 +1,14 @@
+#pragma once
+#include "platform/Platform.h"
+#include "shell/GameState.h"
+
+// The longest step a frame may advance the game, however long it took.
+inline constexpr float MaxDeltaTime = 0.05f;
+
+// The first work of every title and game frame: DeltaTime from the tick count,
+// kept within [0, 0.05].
+void TickFrameClock(GameState& state, Clock& clock);
+
+// The free-running once-a-second pulse: rises until it first exceeds its period,
+// stays there for exactly that frame, and is 0 on the next.
+void TickRepeatTimer(GameState& state);

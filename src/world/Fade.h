@@ -1,0 +1,9 @@
+#pragma once
+#include "platform/Platform.h"
+#include "shell/GameState.h"
+
+// The fade to black and back that joins most scenes. Draws the fade rectangle
+// and the next-day card, steps the fade, and on the first frame of a fade back
+// applies the scene row that moves the story on. Any part of the game starts a
+// fade by setting FadingOut.
+void UpdateFade(GameState& state, Platform& platform);

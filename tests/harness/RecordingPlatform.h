@@ -1,0 +1,97 @@
+#pragma once
+// A stand-in for the platform that records every draw and sound call and plays
+// back scripted input, so any frame of the game can be run and inspected.
+
+#include <cstdint>
+#include <deque>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/Platform.h"
+
+struct DrawCall {
+  enum class Kind { Clear, Present, SetColor, Fill, Texture, Blend, Alpha, Nearest } kind;
+  TextureId texture = TextureCount;
+  bool hasSource = false;
+  FRect source{};
+  FRect dest{};
+  Rgba color{};        // the draw colour in force, for fills
+  std::uint8_t alpha = 0;  // for Alpha
+};
+
+struct SoundCall {
+  enum class Kind { Start, Stop, Loop, PlayOnce } kind;
+  SoundId sound = SoundCount;
+  std::string path;
+  friend bool operator==(const SoundCall&, const SoundCall&) = default;
+};
+
+class RecordingDrawing : public Drawing {
+ public:
+  std::vector<DrawCall> calls;
+  Rgba color{};
+
+  void Clear() override;
+  void Present() override;
+  void SetDrawColor(Rgba c) override;
+  void FillRect(const FRect& dest) override;
+  void DrawTexture(TextureId texture, const FRect* source, const FRect& dest) override;
+  void SetTextureBlend(TextureId texture) override;
+  void SetTextureAlpha(TextureId texture, std::uint8_t alpha) override;
+  void SetTextureNearest(TextureId texture) override;
+
+  // Draws of this texture since the calls were last cleared.
+  std::vector<DrawCall> DrawsOf(TextureId texture) const;
+  std::vector<DrawCall> Fills() const;
+  bool Drew(TextureId texture) const { return !DrawsOf(texture).empty(); }
+};
+
+class RecordingAudio : public Audio {
+ public:
+  std::vector<SoundCall> calls;
+  // What a real engine would report, following the catalog's rules.
+  bool playing[SoundCount] = {};
+  bool looping[SoundCount] = {};
+
+  void Start(SoundId sound) override;
+  void Stop(SoundId sound) override;
+  void SetLooping(SoundId sound) override;
+  void PlayOnce(const char* path) override;
+
+  std::vector<std::string> PlayedOnce() const;
+  int TimesPlayed(const std::string& path) const;
+};
+
+class ScriptedInput : public Input {
+ public:
+  std::deque<InputEvent> events;
+  std::set<int> held;  // scancodes held now
+
+  InputEvent PollEvent() override;
+  void PumpEvents() override {}
+  bool IsHeld(Scancode key) const override { return held.count(key) != 0; }
+
+  void Hold(Scancode key) { held.insert(key); }
+  void Release(Scancode key) { held.erase(key); }
+  void ReleaseAll() { held.clear(); }
+};
+
+class ManualClock : public Clock {
+ public:
+  std::uint64_t now = 0;
+  std::uint64_t TicksMs() override { return now; }
+};
+
+struct RecordingPlatform {
+  RecordingDrawing drawing;
+  RecordingAudio audio;
+  ScriptedInput input;
+  ManualClock clock;
+  Platform platform{drawing, audio, input, clock};
+
+  void ClearRecords() {
+    drawing.calls.clear();
+    audio.calls.clear();
+  }
+};
