@@ -20,7 +20,7 @@ void Teardown(System& system) {
 
 }  // namespace
 
-int RunProgram(System& system) {
+int RunProgram(System& system, FrameObserver* observer) {
   system.InitSubsystems();
   // All three are attempted before the one test.
   const bool window = system.CreateWindow();
@@ -44,11 +44,12 @@ int RunProgram(System& system) {
   state.LastTicks = platform.clock.TicksMs();
   ApplyTextureSettings(platform.drawing, state.BackgroundTexture);
 
-  RunTitle(state, platform);
+  RunTitle(state, platform, observer);
   // A quit on the title leaves TitleRunning set: straight to teardown.
   if (!state.TitleRunning) {
-    while (RunGameFrame(state, platform) == FrameResult::Continue) {
-    }
+    do {
+      if (observer) observer->BeforeFrame(state);
+    } while (RunGameFrame(state, platform) == FrameResult::Continue);
   }
   Teardown(system);
   return 0;
