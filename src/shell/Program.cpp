@@ -1,7 +1,6 @@
 #include "shell/Program.h"
 
 #include <cstdlib>
-#include <ctime>
 
 #include "assets/SoundLoading.h"
 #include "assets/TextureLoading.h"
@@ -32,7 +31,7 @@ int RunProgram(System& system, FrameObserver* observer) {
   }
   system.ConfigureDisplay();
   system.SetMasterVolume(1.5f);
-  std::srand(static_cast<unsigned>(std::time(nullptr)));
+  std::srand(system.RandomSeed());
 
   // A missing picture has been logged and the platform shut down; the audio
   // engine is left as it is, nothing having played yet.

@@ -240,6 +240,7 @@ void RunDialogueScript(GameState& state) {
   if (state.MessageIndex != 0) BlankMessageText(state);
   if (entry->text) {
     WriteLine(state, entry->text);
+    state.WrittenMessageIndex = state.MessageIndex;
     // Held every frame the line is up.
     if (entry->nightTint >= 0) state.NightTint = entry->nightTint;
     return;
@@ -255,6 +256,7 @@ void RunDialogueScript(GameState& state) {
 
 void AdvanceDialogue(GameState& state, Audio& audio) {
   if (!state.DialogueActive || state.UseReady || state.ExitReady) return;
+  if (state.WrittenMessageIndex != state.MessageIndex) return;  // not yet seen
   state.MessageIndex += 1;
   audio.PlayOnce(ClickFile);
   if (const char* cue = DialogueSoundCue(state.MessageIndex)) audio.PlayOnce(cue);

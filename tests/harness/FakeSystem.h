@@ -29,6 +29,8 @@ class FakeSystem : public System {
   bool InitAudioEngine() override { steps.push_back("audio"); return !audioFails; }
   void ConfigureDisplay() override { steps.push_back("display"); }
   void SetMasterVolume(float volume) override { steps.push_back("volume " + std::to_string(volume)); }
+  unsigned seed = 1;
+  unsigned RandomSeed() override { return seed; }
   void LoadTexture(TextureId texture) override {
     steps.push_back(std::string("load ") + TextureCatalog[texture].name);
   }
