@@ -14,10 +14,10 @@ expect_failure() {
   game_wait_exit 30
   [ "$GAME_STATUS" -eq 1 ] || fail "$description: exit status $GAME_STATUS, expected 1"
   local lines
-  lines=$(texture_failure_lines)
+  lines=$(sdl_log_lines)
   [ "$(printf '%s\n' "$lines" | grep -c .)" -eq 1 ] ||
-    fail "$description: expected exactly one failure line, got: ${lines:-none}"
-  [ "$lines" = "$expected" ] || fail "$description: logged '$lines', expected '$expected'"
+    fail "$description: expected exactly one log line, got: ${lines:-none}"
+  [[ "$lines" == *": $expected" ]] || fail "$description: logged '$lines', expected '$expected'"
   rm -rf "$RUN_DIR"
 }
 

@@ -14,4 +14,5 @@ xdotool windowfocus --sync "$WINDOW_ID" 2>/dev/null || true
 xdotool key shift
 game_wait_exit 10
 [ "$GAME_STATUS" -eq 0 ] || fail "Shift on the title should quit with status 0, got $GAME_STATUS"
+[ -z "$(sdl_log_lines)" ] || fail "the game logged: $(sdl_log_lines)"
 log "PASS"

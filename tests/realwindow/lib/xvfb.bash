@@ -146,9 +146,11 @@ brightest_value() {
   convert "$1" -format '%[fx:int(255*maxima)]' info:
 }
 
-# The lines the game logged about pictures that failed to load.
-texture_failure_lines() {
-  grep -o 'Texture: .* Failed' "$GAME_LOG" || true
+# The lines of SDL's log in the game's stderr (SDL starts each with its
+# priority); libraries' own chatter, such as the sound system's on a machine
+# without a sound card, is not part of it.
+sdl_log_lines() {
+  grep -E '^(VERBOSE|DEBUG|INFO|WARN|ERROR|CRITICAL): ' "$GAME_LOG" || true
 }
 
 # Waits up to $1 seconds for the screen to show something other than black
