@@ -2,6 +2,9 @@
 
 #include <SDL_image.h>
 
+#include <algorithm>
+#include <thread>
+
 #include "platform/RealSystem.h"
 
 std::unique_ptr<System> MakeRealSystem() { return std::make_unique<SdlSystem>(); }
@@ -50,6 +53,12 @@ bool SdlSystem::CreateRenderer() {
 bool SdlSystem::InitAudioEngine() { return audio_.InitEngine(); }
 
 void SdlSystem::ConfigureDisplay() {
+  // The pictures are loaded next. Their decoding starts now, beside the game's
+  // thread, while the switch to full screen waits on the window system (on
+  // X11 it can wait a tenth of a second); LoadTexture then mostly uploads.
+  // Nothing is decoded before the window, renderer and sound engine exist.
+  const unsigned cores = std::thread::hardware_concurrency();
+  pictures_.Start(static_cast<int>(std::clamp(cores, 1u, 4u)));
   SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
   SDL_SetRenderDrawBlendMode(renderer_, SDL_BLENDMODE_BLEND);
   // An 800 by 600 screen, scaled to the display with black bars.
@@ -60,23 +69,29 @@ void SdlSystem::ConfigureDisplay() {
 void SdlSystem::SetMasterVolume(float volume) { audio_.SetMasterVolume(volume); }
 
 void SdlSystem::LoadTexture(TextureId id) {
-  // PNG only: a file that is empty or not a PNG fails like a missing one.
-  SDL_Surface* surface = nullptr;
-  if (SDL_RWops* file = SDL_RWFromFile(TextureCatalog[id].path, "rb")) {
-    surface = IMG_LoadPNG_RW(file);
-    SDL_RWclose(file);
+  SDL_Surface* surface = pictures_.Take(id);
+  // Not decoded ahead: SDL_image reads it here. PNG only: a file that is
+  // empty or not a PNG fails like a missing one.
+  if (!surface) {
+    if (SDL_RWops* file = SDL_RWFromFile(TextureCatalog[id].path, "rb")) {
+      surface = IMG_LoadPNG_RW(file);
+      SDL_RWclose(file);
+    }
   }
-  surfaces_[id] = surface;
   SDL_Texture* texture =
       surface && renderer_ ? SDL_CreateTextureFromSurface(renderer_, surface) : nullptr;
   drawing_.SetTexture(id, texture);
+  // The texture has its own copy of the pixels. The decoded picture goes now
+  // rather than with all the others after the last load, so that the pictures
+  // are never held twice over: that would all but double start-up's peak memory.
+  SDL_FreeSurface(surface);
+  pictures_.Release(id);
 }
 
 void SdlSystem::FreeSurfaces() {
-  for (SDL_Surface*& surface : surfaces_) {
-    SDL_FreeSurface(surface);
-    surface = nullptr;
-  }
+  // Each picture's surface went as soon as its texture was made; what is left
+  // is the decoding ahead, and any picture it decoded that was never loaded.
+  pictures_.Stop();
 }
 
 bool SdlSystem::TextureLoaded(TextureId id) { return drawing_.Texture(id) != nullptr; }

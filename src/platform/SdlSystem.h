@@ -11,6 +11,7 @@
 #include <array>
 
 #include "platform/MiniaudioAudio.h"
+#include "platform/PictureReader.h"
 #include "platform/SdlDrawing.h"
 #include "platform/SdlInput.h"
 #include "platform/System.h"
@@ -49,7 +50,7 @@ class SdlSystem final : public System {
  private:
   SDL_Window* window_ = nullptr;
   SDL_Renderer* renderer_ = nullptr;
-  std::array<SDL_Surface*, TextureCount> surfaces_{};
+  PictureReader pictures_;
   bool sdlStarted_ = false;
 
   SdlDrawing drawing_;

@@ -7,6 +7,7 @@
 
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -14,6 +15,7 @@
 #include <unistd.h>
 
 #include "assets/TextureLoading.h"
+#include "platform/PictureReader.h"
 #include "platform/SdlSystem.h"
 
 namespace {
@@ -45,9 +47,11 @@ class PlatformSystem : public ::testing::Test {
 
   static fs::path FileOf(TextureId id) { return TextureCatalog[id].path; }
 
-  static void WritePng(TextureId id, int w = 4, int h = 2) {
+  // An 8-bit RGBA picture, as the game's are; with `rgb`, one without alpha.
+  static void WritePng(TextureId id, int w = 4, int h = 2, bool rgb = false) {
     fs::create_directories(FileOf(id).parent_path());
-    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_RGBA32);
+    SDL_Surface* surface = rgb ? SDL_CreateRGBSurfaceWithFormat(0, w, h, 24, SDL_PIXELFORMAT_RGB24)
+                               : SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_RGBA32);
     ASSERT_NE(surface, nullptr);
     SDL_FillRect(surface, nullptr, SDL_MapRGBA(surface->format, 90, 80, 70, 255));
     ASSERT_EQ(IMG_SavePNG(surface, FileOf(id).c_str()), 0) << SDL_GetError();
@@ -149,6 +153,81 @@ TEST_F(PlatformSystem, PicturesAreSmoothUnlessMadeNearest) {
   system_->DestroyWindow();
   system_->Quit();
 }
+
+// Once the display is set up the pictures are decoded ahead, beside the
+// game's thread; loading must come to exactly what reading each file in turn gives.
+TEST_F(PlatformSystem, PicturesReadAheadLoadAsTheyWouldOneByOne) {
+  for (int id = 0; id < TextureCount; ++id) WritePng(static_cast<TextureId>(id), 3 + id % 5, 2 + id % 3);
+  WriteText(CursorTexture, "not a picture at all");
+  fs::remove(FileOf(TipTexture));
+  system_->ConfigureDisplay();
+  testing::internal::CaptureStderr();
+  const bool loaded = LoadAllTextures(*system_);
+  const std::string logged = testing::internal::GetCapturedStderr();
+  EXPECT_FALSE(loaded);
+  EXPECT_NE(logged.find("Texture: CursorTexture Failed"), std::string::npos) << logged;
+  EXPECT_EQ(logged.find("TipTexture"), std::string::npos) << logged;
+}
+
+TEST_F(PlatformSystem, EveryPictureReadAheadBecomesItsTexture) {
+  // Every seventh without alpha: those are read by SDL_image at their turn.
+  for (int id = 0; id < TextureCount; ++id) WritePng(static_cast<TextureId>(id), 3 + id % 5, 2 + id % 3, id % 7 == 0);
+  system_->ConfigureDisplay();
+  ASSERT_TRUE(LoadAllTextures(*system_));
+  for (int id = 0; id < TextureCount; ++id) {
+    int w = 0, h = 0;
+    ASSERT_EQ(SDL_QueryTexture(TextureOf(static_cast<TextureId>(id)), nullptr, nullptr, &w, &h), 0)
+        << TextureCatalog[id].name;
+    EXPECT_EQ(w, 3 + id % 5) << TextureCatalog[id].name;
+    EXPECT_EQ(h, 2 + id % 3) << TextureCatalog[id].name;
+  }
+  // Loading a picture a second time reads its file again.
+  WritePng(MenuTexture, 9, 9);
+  system_->DestroyTexture(MenuTexture);
+  system_->LoadTexture(MenuTexture);
+  system_->FreeSurfaces();
+  int w = 0, h = 0;
+  SDL_QueryTexture(TextureOf(MenuTexture), nullptr, nullptr, &w, &h);
+  EXPECT_EQ(w, 9);
+  EXPECT_EQ(h, 9);
+}
+
+// A run that ends before its pictures are loaded leaves no reading behind.
+TEST_F(PlatformSystem, QuittingBeforeLoadingStopsTheReading) {
+  for (int id = 0; id < TextureCount; ++id) WritePng(static_cast<TextureId>(id));
+  system_->ConfigureDisplay();
+  system_->LoadTexture(HouseBedRoomBedTexture);
+  system_->Quit();
+  EXPECT_FALSE(system_->TextureLoaded(HouseBedRoomBedTexture));
+}
+
+#ifdef TARNWICK_ASSETS_DIR
+// Each of the game's pictures is decoded ahead, to the very pixels SDL_image
+// reads from it.
+TEST(PlatformPictures, EveryGamePictureDecodesAheadToWhatSdlImageReads) {
+  const fs::path assets = TARNWICK_ASSETS_DIR;
+  for (const TextureEntry& entry : TextureCatalog) {
+    const std::string file = (assets / std::string(entry.path).substr(std::string("Assets/").size())).string();
+    RgbaPicture picture;
+    ASSERT_TRUE(DecodeRgbaPng(file.c_str(), picture)) << entry.name << " is not an 8-bit RGBA PNG";
+    SDL_RWops* stream = SDL_RWFromFile(file.c_str(), "rb");
+    ASSERT_NE(stream, nullptr);
+    SDL_Surface* read = IMG_LoadPNG_RW(stream);
+    SDL_RWclose(stream);
+    ASSERT_NE(read, nullptr) << entry.name;
+    EXPECT_EQ(read->format->format, static_cast<Uint32>(SDL_PIXELFORMAT_RGBA32)) << entry.name;
+    ASSERT_EQ(read->w, picture.width) << entry.name;
+    ASSERT_EQ(read->h, picture.height) << entry.name;
+    bool same = true;
+    for (int y = 0; y < read->h && same; ++y)
+      same = std::memcmp(static_cast<const unsigned char*>(read->pixels) + y * read->pitch,
+                         picture.pixels.get() + static_cast<std::size_t>(y) * picture.width * 4,
+                         static_cast<std::size_t>(picture.width) * 4) == 0;
+    EXPECT_TRUE(same) << entry.name;
+    SDL_FreeSurface(read);
+  }
+}
+#endif
 
 SDL_Event KeyUp(SDL_Keycode key) {
   SDL_Event event{};
