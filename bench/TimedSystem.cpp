@@ -1,0 +1,89 @@
+#include "TimedSystem.h"
+
+#include <type_traits>
+
+#include "BenchClock.h"
+
+namespace {
+
+// Runs `step` and adds its duration to `total`; returns what the step returned.
+template <typename Step>
+auto Timed(std::int64_t& total, Step&& step) {
+  const std::int64_t start = MonotonicNs();
+  if constexpr (std::is_void_v<decltype(step())>) {
+    step();
+    total += MonotonicNs() - start;
+  } else {
+    auto result = step();
+    total += MonotonicNs() - start;
+    return result;
+  }
+}
+
+}  // namespace
+
+TimedSystem::TimedSystem(System& inner) : inner_(inner) {}
+
+void TimedSystem::InitSubsystems() {
+  Timed(times_.initSubsystemsNs, [&] { inner_.InitSubsystems(); });
+}
+
+bool TimedSystem::CreateWindow() {
+  return Timed(times_.windowNs, [&] { return inner_.CreateWindow(); });
+}
+
+bool TimedSystem::CreateRenderer() {
+  return Timed(times_.rendererNs, [&] { return inner_.CreateRenderer(); });
+}
+
+bool TimedSystem::InitAudioEngine() {
+  return Timed(times_.audioEngineNs, [&] { return inner_.InitAudioEngine(); });
+}
+
+void TimedSystem::ConfigureDisplay() {
+  Timed(times_.displayNs, [&] { inner_.ConfigureDisplay(); });
+}
+
+void TimedSystem::LoadTexture(TextureId texture) {
+  Timed(times_.texturesNs, [&] { inner_.LoadTexture(texture); });
+}
+
+void TimedSystem::FreeSurfaces() {
+  Timed(times_.texturesNs, [&] { inner_.FreeSurfaces(); });
+}
+
+bool TimedSystem::TextureLoaded(TextureId texture) {
+  return Timed(times_.texturesNs, [&] { return inner_.TextureLoaded(texture); });
+}
+
+void TimedSystem::CreateSound(SoundId sound) {
+  Timed(times_.soundsNs, [&] { inner_.CreateSound(sound); });
+}
+
+Platform& TimedSystem::GamePlatform() {
+  if (!platform_) {
+    Platform& inner = inner_.GamePlatform();
+    drawing_.emplace(inner.drawing, times_);
+    input_.emplace(inner.input, *this);
+    platform_.emplace(Platform{*drawing_, inner.audio, *input_, inner.clock});
+  }
+  return *platform_;
+}
+
+void TimedSystem::PresentWatch::Present() {
+  inner_.Present();
+  const std::int64_t now = MonotonicNs();
+  if (times_.presents == 0) times_.firstPresentAtNs = now;
+  times_.lastPresentAtNs = now;
+  ++times_.presents;
+}
+
+bool TimedSystem::TimeToQuit() const {
+  if (quitAfterPresents_ > 0 && times_.presents >= quitAfterPresents_) return true;
+  return quitAfterNs_ > 0 && times_.presents > 0 && MonotonicNs() - times_.firstPresentAtNs >= quitAfterNs_;
+}
+
+InputEvent TimedSystem::QuittingInput::PollEvent() {
+  if (owner_.TimeToQuit()) return InputEvent::Quit;
+  return inner_.PollEvent();
+}
