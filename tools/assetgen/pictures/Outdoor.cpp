@@ -9,6 +9,12 @@ void Tint(Canvas& c, int x, int y, Color toward, float t) {
   if (t > Bayer(x, y) && c.Get(x, y) != Clear) c.Set(x, y, toward);
 }
 
+Color Fogged(Ramp ramp, float v, float fog, int x, int y) {
+  if (fog <= 0) return RampAt(ramp, v, x, y);
+  if (ramp.data() == ForestRamp) return RampAt(ForestRamp, v + (1 - v) * fog, x, y);
+  return Mix(RampAt(ramp, v, x, y), RampAt(ForestRamp, 0.45f + 0.55f * fog, x, y), std::min(1.0f, fog * 1.3f), x, y);
+}
+
 void FogBand(Canvas& c, int y0, int y1, Color fog, float t0, float t1) {
   y0 = std::max(0, y0);
   y1 = std::min(c.Height(), y1);
@@ -41,7 +47,7 @@ float TreeLineTop(const TreeLineStyle& s, float x) {
 void TreeLine(Canvas& c, const TreeLineStyle& s) {
   for (int x = 0; x < c.Width(); ++x) {
     const int top = static_cast<int>(std::floor(TreeLineTop(s, static_cast<float>(x))));
-    for (int y = std::max(0, top); y < std::min(s.bottom, c.Height()); ++y) c.Set(x, y, Mix(s.color, s.fogColor, s.fog, x, y));
+    for (int y = std::max(0, top); y < std::min(s.bottom, c.Height()); ++y) c.Set(x, y, RampAt(s.ramp, s.value, x, y));
   }
 }
 
@@ -106,8 +112,6 @@ void DrawTree(Canvas& c, const Ground& g, const Tree& t, const ForestLight& ligh
   const float scale = g.f / t.z;  // pixels per metre at this distance
   const float trunkHalf = std::max(0.5f, (t.kind == TreeKind::Pine ? 0.22f : 0.18f) * scale * (t.width / 4));
   const float topY = foot.y - t.height * scale;
-  const Color fogColor = light.fog;
-  auto finish = [&](Color color, int x, int y) { return Mix(color, fogColor, fog, x, y); };
 
   // The trunk, lit from the left.
   const float trunkTop = t.kind == TreeKind::Pine ? foot.y - t.height * 0.5f * scale : foot.y - t.height * 0.55f * scale;
@@ -116,17 +120,19 @@ void DrawTree(Canvas& c, const Ground& g, const Tree& t, const ForestLight& ligh
               const float s = (x + 0.5f - (foot.x - trunkHalf)) / (2 * trunkHalf);
               float v = light.light * (0.75f - 0.55f * s) + (Fbm(s * 3, y / std::max(1.0f, trunkHalf) * 0.6f, t.seed, 2) - 0.5f) * 0.3f;
               if (t.kind == TreeKind::Birch) {
-                const bool mark = Hash(0, static_cast<int>(y / std::max(1.0f, trunkHalf * 0.7f)), t.seed) > 0.8f;
-                return finish(mark ? Ink : RampAt(GreyRamp, 0.45f + v * 0.6f, x, y), x, y);
+                const float band = std::max(1.0f, trunkHalf * 0.6f);
+                const bool mark = Hash(0, static_cast<int>(y / band), t.seed) > 0.8f && Hash(static_cast<int>(s * 3), static_cast<int>(y / band), t.seed + 1) > 0.45f;
+                return Fogged(GreyRamp, mark ? 0.05f : 0.45f + v * 0.6f, fog, x, y);
               }
-              return finish(RampAt(WoodRamp, v * 0.8f, x, y), x, y);
+              return Fogged(WoodRamp, v * 0.8f, fog, x, y);
             });
 
   if (t.kind == TreeKind::Pine) {
-    DrawPineShape(c, foot.x, foot.y - t.height * 0.12f * scale, t.height * 0.9f * scale, t.width * 0.5f * scale, t.seed,
+    // Forest pines lose their lowest boughs: the crown starts well above the eye.
+    DrawPineShape(c, foot.x, foot.y - t.height * 0.3f * scale, t.height * 0.72f * scale, t.width * 0.5f * scale, t.seed,
                   [&](int x, int y, float side) {
                     const float v = light.light * (0.62f - 0.3f * side) + (Hash(x / 2, y / 2, t.seed) - 0.5f) * 0.18f;
-                    return finish(RampAt(ForestRamp, v * 0.75f, x, y), x, y);
+                    return Fogged(ForestRamp, v * 0.75f, fog, x, y);
                   });
   } else {
     const float cy = topY + t.width * 0.45f * scale;
@@ -138,7 +144,7 @@ void DrawTree(Canvas& c, const Ground& g, const Tree& t, const ForestLight& ligh
       const float n = Fbm(x * 6.0f / std::max(4.0f, rx), y * 6.0f / std::max(4.0f, rx), t.seed, 3);
       if (dx * dx + dy * dy > 0.55f + n * 0.9f) return Clear;
       const float v = light.light * (0.7f - 0.25f * dx - 0.25f * dy) + (n - 0.5f) * 0.5f;
-      return finish(RampAt(t.kind == TreeKind::Birch ? ForestRamp : ForestRamp, v * 0.8f, x, y), x, y);
+      return Fogged(ForestRamp, v * 0.8f, fog, x, y);
     });
   }
 }
@@ -149,6 +155,101 @@ void DrawTrees(Canvas& c, const Ground& g, std::vector<Tree> trees, const Forest
   std::sort(trees.begin(), trees.end(), [](const Tree& a, const Tree& b) { return a.z > b.z; });
   for (const Tree& t : trees)
     if (t.z > 0.3f) DrawTree(c, g, t, light);
+}
+
+}  // namespace art
+
+namespace art {
+
+void PaintSky(Canvas& c, int horizon, Ramp ramp, float low, float high) {
+  GradientRect(c, 0, 0, c.Width(), std::max(1, horizon + 1), ramp, high, low);
+}
+
+void DistantForest(Canvas& c, float horizon, std::uint32_t seed, float fogFar, float fogNear, int layers,
+                   float offset, float darkest) {
+  for (int k = 0; k < layers; ++k) {
+    const float t = layers == 1 ? 1.0f : static_cast<float>(k) / (layers - 1);  // 0 far, 1 near
+    TreeLineStyle s;
+    s.baseY = horizon + 2 + 6 * t;
+    s.height = 14 + 16 * t;
+    s.spacing = 4 + 5 * t;
+    s.bottom = static_cast<int>(horizon + 40);
+    const float fog = fogFar + (fogNear - fogFar) * t;
+    s.value = darkest + (1 - darkest) * fog;
+    s.seed = seed + k * 17;
+    s.offset = offset * (0.3f + 0.7f * t);
+    TreeLine(c, s);
+  }
+}
+
+void PaintTrail(Canvas& c, const Ground& g, float walked, const TrailStyle& s, const ForestLight& light) {
+  auto wrapZ = [&](float z) { return s.wrap > 0 ? std::fmod(z + walked, s.wrap) : z + walked; };
+  // Periodic value noise across the wrap, so a looping walk joins up.
+  auto noise = [&](float x, float z, float scale, std::uint32_t seed) {
+    const float wz = wrapZ(z) * scale;
+    const float period = s.wrap > 0 ? s.wrap * scale : 1e9f;
+    const float fx = std::floor(x * scale), fz = std::floor(wz);
+    const float tx = x * scale - fx, tz = wz - fz;
+    auto h = [&](float ix, float iz) {
+      const int iz2 = s.wrap > 0 ? static_cast<int>(std::fmod(iz + period * 64, std::round(period))) : static_cast<int>(iz);
+      return Hash(static_cast<int>(ix), iz2, seed);
+    };
+    const float a = h(fx, fz), b = h(fx + 1, fz), cc = h(fx, fz + 1), d = h(fx + 1, fz + 1);
+    const float sx = tx * tx * (3 - 2 * tx), sz = tz * tz * (3 - 2 * tz);
+    return (a + (b - a) * sx) * (1 - sz) + (cc + (d - cc) * sx) * sz;
+  };
+  PaintGround(c, g, [&](float x, float z, int px, int py) {
+    const float fog = std::clamp((z - light.fogNear) / (light.fogFar - light.fogNear), 0.0f, 1.0f) * light.fogMax;
+    const float centre = s.centre ? s.centre(z) : 0;
+    const float edge = s.halfWidth * (1 + 0.25f * (noise(x, z, 1.3f, s.seed) - 0.5f));
+    const float d = std::fabs(x - centre);
+    if (s.road) {
+      if (d < s.halfWidth) {
+        const bool dash = d < 0.08f && std::fmod(wrapZ(z) + 1000, 4.0f) < 2.0f;
+        return dash ? Fogged(GreyRamp, 0.8f * light.light + 0.2f, fog, px, py)
+                    : Fogged(GreyRamp, (0.3f + 0.1f * noise(x, z, 3, s.seed + 1)) * light.light * 1.4f, fog, px, py);
+      }
+      return Fogged(s.grass, (s.grassValue + 0.25f * (noise(x, z, 2, s.seed + 2) - 0.5f)) * light.light * 1.4f, fog, px, py);
+    }
+    if (d < edge) {
+      const float rut = 0.15f * (noise(x, z, 4, s.seed + 3) - 0.5f) - (d / edge) * 0.1f;
+      return Fogged(s.trail, (s.trailValue + rut) * light.light * 1.4f, fog, px, py);
+    }
+    const float tuft = noise(x, z, 3, s.seed + 4);
+    return Fogged(s.grass, (s.grassValue + 0.3f * (tuft - 0.5f) + (d < edge + 0.3f ? -0.08f : 0)) * light.light * 1.4f, fog, px, py);
+  });
+}
+
+void DrawCarSide(Canvas& c, float x0, float x1, float baseY, bool doorOpen) {
+  const float L = x1 - x0, H = L * 0.36f;
+  const float wheelR = L * 0.085f;
+  const float body0 = baseY - wheelR * 0.6f, belt = baseY - H * 0.55f, roof = baseY - H;
+  // Body.
+  FillPolygon(c, {{x0 + L * 0.02f, body0}, {x0, belt + H * 0.1f}, {x0 + L * 0.05f, belt}, {x1 - L * 0.02f, belt - H * 0.03f},
+                  {x1, belt + H * 0.15f}, {x1 - L * 0.01f, body0}},
+              [&](int x, int y) { return RampAt(RedRamp, 0.62f - (y - belt) / (body0 - belt) * 0.25f, x, y); });
+  // Cabin with its windows.
+  FillPolygon(c, {{x0 + L * 0.22f, belt}, {x0 + L * 0.36f, roof}, {x1 - L * 0.12f, roof}, {x1 - L * 0.04f, belt}},
+              [&](int x, int y) { return RampAt(RedRamp, 0.55f, x, y); });
+  FillPolygon(c, {{x0 + L * 0.26f, belt - 1}, {x0 + L * 0.37f, roof + 2}, {x0 + L * 0.58f, roof + 2}, {x0 + L * 0.58f, belt - 1}},
+              [&](int x, int y) { return RampAt(SkyRamp, 0.25f + 0.3f * (belt - y) / (belt - roof), x, y); });
+  FillPolygon(c, {{x0 + L * 0.61f, belt - 1}, {x0 + L * 0.61f, roof + 2}, {x1 - L * 0.14f, roof + 2}, {x1 - L * 0.07f, belt - 1}},
+              [&](int x, int y) { return RampAt(SkyRamp, 0.22f + 0.3f * (belt - y) / (belt - roof), x, y); });
+  // Door seams, handle, lights.
+  Line(c, x0 + L * 0.59f, belt, x0 + L * 0.59f, body0 - 1, RedDeep);
+  Line(c, x0 + L * 0.25f, belt, x0 + L * 0.24f, body0 - 1, RedDeep);
+  FillRect(c, static_cast<int>(x0 + L * 0.5f), static_cast<int>(belt + 2), static_cast<int>(x0 + L * 0.55f), static_cast<int>(belt + 3), Ink);
+  FillRect(c, static_cast<int>(x0), static_cast<int>(belt + 2), static_cast<int>(x0 + L * 0.04f), static_cast<int>(belt + 5), Flame);
+  FillRect(c, static_cast<int>(x1 - L * 0.03f), static_cast<int>(belt + 1), static_cast<int>(x1), static_cast<int>(belt + 5), Red);
+  Line(c, x0 + L * 0.05f, belt, x1 - L * 0.03f, belt - H * 0.03f, Blush);
+  if (doorOpen)
+    FillPolygon(c, {{x0 + L * 0.25f, belt}, {x0 + L * 0.59f, belt}, {x0 + L * 0.59f, body0}, {x0 + L * 0.25f, body0}}, Ink);
+  // Wheels.
+  for (float wx : {x0 + L * 0.19f, x1 - L * 0.19f}) {
+    FillEllipse(c, wx, baseY - wheelR, wheelR, wheelR, Ink);
+    FillEllipse(c, wx, baseY - wheelR, wheelR * 0.5f, wheelR * 0.5f, Slate);
+    FillEllipse(c, wx, baseY - wheelR, wheelR * 0.2f, wheelR * 0.2f, Cold);
+  }
 }
 
 }  // namespace art

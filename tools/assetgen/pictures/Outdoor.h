@@ -14,6 +14,10 @@ namespace art {
 
 // Lays `fog` over the canvas rows y0..y1 with strength t0 at y0 to t1 at y1.
 void FogBand(Canvas& c, int y0, int y1, Color fog, float t0, float t1);
+// A colour at value v of a ramp seen through fog (0 clear, 1 all fog): forest
+// colours lighten along the forest ramp toward the fog, others are dithered
+// toward a fogged green of their own lightness.
+Color Fogged(Ramp ramp, float v, float fog, int x, int y);
 // Blends one pixel toward a colour (dithered), t 0..1.
 void Tint(Canvas& c, int x, int y, Color toward, float t);
 
@@ -25,9 +29,8 @@ struct TreeLineStyle {
   float height = 30;       // tallest crowns above baseY
   float spacing = 7;       // mean distance between crowns
   int bottom = 250;        // fill down to this row
-  Color color = PineDeep;  // the layer's own colour
-  Color fogColor = Fog;
-  float fog = 0;
+  Ramp ramp = ForestRamp;  // the layer is one value along this ramp
+  float value = 0.2f;
   std::uint32_t seed = 1;
   float offset = 0;        // slides the layer sideways (parallax)
 };
@@ -76,5 +79,42 @@ void DrawTrees(Canvas& c, const Ground& g, std::vector<Tree> trees, const Forest
 // One pine crown as a silhouette at picture coordinates (for painted layers).
 void DrawPineShape(Canvas& c, float x, float baseY, float height, float halfWidth, std::uint32_t seed,
                    const std::function<Color(int x, int y, float side)>& shader);
+
+}  // namespace art
+
+namespace art {
+
+// A sky from the horizon row (value `low` along the ramp) up to the top (`high`).
+void PaintSky(Canvas& c, int horizon, Ramp ramp, float low, float high);
+// Far forest: `layers` tree lines from the farthest (most fog) to the nearest,
+// their feet near the horizon. `offset` slides them sideways.
+void DistantForest(Canvas& c, float horizon, std::uint32_t seed, float fogFar, float fogNear, int layers,
+                   float offset = 0, float darkest = 0.2f);
+
+// Ground in front of the eye with a trail (or road) along it. The trail's
+// centre may wander with distance; `wrap` makes the ground's pattern repeat
+// every that many metres of walking, for looping walks.
+struct TrailStyle {
+  float halfWidth = 0.9f;                          // metres
+  std::function<float(float z)> centre = nullptr;  // sideways centre at distance z (null: straight ahead)
+  Ramp grass = ForestRamp;
+  float grassValue = 0.5f;
+  Ramp trail = WoodRamp;
+  float trailValue = 0.5f;
+  bool road = false;  // asphalt with dashed centre line instead of a dirt trail
+  float wrap = 0;
+  std::uint32_t seed = 1;
+};
+void PaintTrail(Canvas& c, const Ground& g, float walked, const TrailStyle& style, const ForestLight& light);
+
+// The player's small dull-red hatchback seen from its left side, front to the
+// left, its wheels on baseY, spanning columns x0..x1.
+void DrawCarSide(Canvas& c, float x0, float x1, float baseY, bool doorOpen = false);
+
+// The cabin from the front: log walls, gabled roof, porch and the door at
+// columns doorX0..doorX1; `base` is the row of the porch floor and `ppm` the
+// pixels per metre at its distance. It reaches 3.7 m left of the door's middle
+// and 4.7 m right of it (its shaded side), 4.3 m above the porch.
+void DrawCabinFront(Canvas& c, float doorX0, float doorX1, float base, float ppm, bool windowsLit, bool doorOpen);
 
 }  // namespace art

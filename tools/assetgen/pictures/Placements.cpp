@@ -108,7 +108,7 @@ const std::initializer_list<Thing> Things = {
     {"the car at home", {17}, 100, 0.5f, {120, 175}},
     // The forest.
     {"trailhead", {19}, 70, 0.5f, {96, 184}},
-    {"cabin in the clearing", {22, 45}, 110, 0.5f, {92, 160}},
+    {"cabin in the clearing", {22, 45}, 110, 0.5f, {70, 150}},
     {"the car in the forest", {43, 91}, 110, 0.5f, {110, 180}},
     // The cabin from outside.
     {"cabin front door", {23, 32, 46, 64, 80}, 36, 0.5f, {104, 170}},
