@@ -224,7 +224,7 @@ bool InFloorRect(const Hit& h, float x0, float x1, float z0, float z1, float* s,
 }
 
 Span ScreenRows(const Room& room, const SurfaceRect& rect) {
-  auto row = [&](float y, float z) { return room.cy - y / z; };
+  auto row = [&](float y, float z) { return room.cy - y / (z - room.eyeZ); };
   if (rect.surface == Surface::BackWall) return {row(rect.v1, 1), row(rect.v0, 1)};
   const float zs[2] = {rect.u0, rect.u1};
   Span s{1e9f, -1e9f};

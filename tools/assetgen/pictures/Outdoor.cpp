@@ -121,7 +121,7 @@ void DrawTree(Canvas& c, const Ground& g, const Tree& t, const ForestLight& ligh
               float v = light.light * (0.75f - 0.55f * s) + (Fbm(s * 3, y / std::max(1.0f, trunkHalf) * 0.6f, t.seed, 2) - 0.5f) * 0.3f;
               if (t.kind == TreeKind::Birch) {
                 const float band = std::max(1.0f, trunkHalf * 0.6f);
-                const bool mark = Hash(0, static_cast<int>(y / band), t.seed) > 0.8f && Hash(static_cast<int>(s * 3), static_cast<int>(y / band), t.seed + 1) > 0.45f;
+                const bool mark = Hash(0, static_cast<int>(y / band), t.seed) > 0.86f && Hash(static_cast<int>(s * 3), static_cast<int>(y / band), t.seed + 1) > 0.6f;
                 return Fogged(GreyRamp, mark ? 0.05f : 0.45f + v * 0.6f, fog, x, y);
               }
               return Fogged(WoodRamp, v * 0.8f, fog, x, y);

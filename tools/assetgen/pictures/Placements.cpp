@@ -111,7 +111,7 @@ const std::initializer_list<Thing> Things = {
     {"cabin in the clearing", {22, 45}, 110, 0.5f, {70, 150}},
     {"the car in the forest", {43, 91}, 110, 0.5f, {110, 180}},
     // The cabin from outside.
-    {"cabin front door", {23, 32, 46, 64, 80}, 36, 0.5f, {104, 170}},
+    {"cabin front door", {23, 32, 46, 64, 80}, 36, 0.5f, {84, 172}},
     {"path to the campfire", {30, 76}, 60, 0.4f, {128, 196}},
     {"trail to the car", {41, 89}, 50, 0.4f, {110, 190}},
     {"path to the lake", {60}, 60, 0.5f, {110, 190}},

@@ -25,7 +25,7 @@ float Hit::v() const {
 
 Hit Room::Cast(int x, int y) const {
   const float dx = x + 0.5f - cx, dy = cy - (y + 0.5f);
-  float best = 1.0f;
+  float best = 1.0f - eyeZ;  // distance along the view, from the eye
   Surface surface = Surface::BackWall;
   auto consider = [&](float z, Surface s) {
     if (z > 0 && z < best) {
@@ -37,7 +37,7 @@ Hit Room::Cast(int x, int y) const {
   if (dx > 0) consider(WallRightX() / dx, Surface::RightWall);
   if (dy < 0) consider(FloorY() / dy, Surface::Floor);
   if (dy > 0) consider(CeilingY() / dy, Surface::Ceiling);
-  return Hit{surface, {dx * best, dy * best, best}, x, y};
+  return Hit{surface, {dx * best, dy * best, best + eyeZ}, x, y};
 }
 
 void Room::Paint(Canvas& c, const std::function<Color(const Hit&)>& shader) const {

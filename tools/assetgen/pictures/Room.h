@@ -33,21 +33,22 @@ struct Hit {
 struct Room {
   float cx = 250, cy = 125;  // vanishing point
   float left = 130, right = 370, top = 80, bottom = 175;  // the back wall's edges in the picture
+  float eyeZ = 0;  // how far the eye has stepped toward the back wall (the edges above are seen from 0)
 
   float WallLeftX() const { return left - cx; }
   float WallRightX() const { return right - cx; }
   float FloorY() const { return cy - bottom; }
   float CeilingY() const { return cy - top; }
 
-  Point Project(Vec3 p) const { return {cx + p.x / p.z, cy - p.y / p.z}; }
+  Point Project(Vec3 p) const { return {cx + p.x / (p.z - eyeZ), cy - p.y / (p.z - eyeZ)}; }
   Hit Cast(int x, int y) const;
   // Paints every pixel of the canvas with the shader's colour for what it sees.
   void Paint(Canvas& c, const std::function<Color(const Hit&)>& shader) const;
 
   // Where a picture column falls on the back wall (x) and on the side walls (depth).
-  float BackX(float column) const { return column - cx; }
-  float LeftWallZ(float column) const { return WallLeftX() / (column - cx); }
-  float RightWallZ(float column) const { return WallRightX() / (column - cx); }
+  float BackX(float column) const { return (column - cx) * (1 - eyeZ); }
+  float LeftWallZ(float column) const { return eyeZ + WallLeftX() / (column - cx); }
+  float RightWallZ(float column) const { return eyeZ + WallRightX() / (column - cx); }
   // The height above the floor of a point on the floor-relative scale used by
   // furniture: y = FloorY() + height.
   float Height(float h) const { return FloorY() + h; }
