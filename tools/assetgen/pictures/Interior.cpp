@@ -167,6 +167,23 @@ void Sofa(Canvas& c, const Room& r, float x, float z, float w, float d, const Bo
   DrawBox(c, r, {x + w - arm, floorY, z}, {x + w, floorY + 0.65f * UnitsPerMetre, z + d}, dark);
 }
 
+void SofaSide(Canvas& c, const Room& r, float x, float z0, float z1, float d, const BoxStyle& s, bool seatTowardLeft) {
+  const float floorY = r.FloorY(), seat = floorY + 0.45f * UnitsPerMetre, back = floorY + 0.9f * UnitsPerMetre;
+  const float arm = (z1 - z0) * 0.12f;
+  BoxStyle dark = s;
+  dark.front -= 0.1f;
+  dark.side -= 0.05f;
+  const float backX0 = seatTowardLeft ? x + d * 0.72f : x, backX1 = seatTowardLeft ? x + d : x + d * 0.28f;
+  const float seatX0 = seatTowardLeft ? x : x + d * 0.28f, seatX1 = seatTowardLeft ? x + d * 0.72f : x + d;
+  DrawBox(c, r, {x, floorY, z1 - arm}, {x + d, floorY + 0.65f * UnitsPerMetre, z1}, dark);  // far arm
+  DrawBox(c, r, {backX0, floorY, z0}, {backX1, back, z1}, dark);
+  DrawBox(c, r, {seatX0, floorY, z0 + arm}, {seatX1, seat, z1 - arm}, s);
+  const float mid = (z0 + z1) / 2;
+  DrawBox(c, r, {seatX0, seat, mid + 0.004f}, {seatX1, seat + 3, z1 - arm}, s);
+  DrawBox(c, r, {seatX0, seat, z0 + arm}, {seatX1, seat + 3, mid - 0.004f}, s);
+  DrawBox(c, r, {x, floorY, z0}, {x + d, floorY + 0.65f * UnitsPerMetre, z0 + arm}, dark);  // near arm
+}
+
 void Bed(Canvas& c, const Room& r, float x, float z, float w, float d, const BoxStyle& frame, const BoxStyle& sheet,
          const BoxStyle& blanket) {
   const float floorY = r.FloorY();

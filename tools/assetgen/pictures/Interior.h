@@ -55,6 +55,9 @@ Color WindowColor(float s, float t, int x, int y, Ramp frame, float frameValue, 
 void Table(Canvas& c, const Room& r, float x, float z, float w, float d, float h, const BoxStyle& s);
 void Chair(Canvas& c, const Room& r, float x, float z, float w, const BoxStyle& s, bool backFar = true);
 void Sofa(Canvas& c, const Room& r, float x, float z, float w, float d, const BoxStyle& s, bool facingAway = false);
+// A sofa seen from its side, standing along the depth between z0 and z1 with
+// its seat toward the middle of the room (its back on the outer side).
+void SofaSide(Canvas& c, const Room& r, float x, float z0, float z1, float d, const BoxStyle& s, bool seatTowardLeft);
 void Bed(Canvas& c, const Room& r, float x, float z, float w, float d, const BoxStyle& frame,
          const BoxStyle& sheet, const BoxStyle& blanket);
 void Cabinet(Canvas& c, const Room& r, float x, float z, float w, float d, float h, const BoxStyle& s,

@@ -125,7 +125,7 @@ const std::initializer_list<Thing> Things = {
     {"fishing rod in the kitchen", {58}, 14, 0.15f, {72, 190}},
     {"fishing rod place", {66, 67}, 12, 0.3f, {72, 186}},
     {"cabin room two bedroom door", {27}, 36, 0.75f, {88, 178}},
-    {"cabin television", {68}, 44, 0.05f, {118, 168}},
+    {"cabin television", {68}, 44, 0.05f, {130, 200}},
     {"cabin room two front door", {40, 59}, 36, 0.5f, {88, 178}},
     {"cabin bed", {48, 82}, 60, 0.5f, {140, 198}},
     {"cabin bedroom way out", {28}, 36, 0.7f, {88, 178}},
