@@ -26,6 +26,9 @@ const Painters& AllPainters() {
     AddRoadPictures(p);
     AddForestPictures(p);
     AddCabinPictures(p);
+    AddCabinKitchenPictures(p);
+    AddCabinBedroomPictures(p);
+    AddCabinCloseUps(p);
     AddCabinOutsidePictures(p);
     AddCreaturePictures(p);
     AddTextPictures(p);

@@ -132,7 +132,7 @@ const std::initializer_list<Thing> Things = {
     {"cabin room three front door", {29}, 36, 0.5f, {88, 178}},
     {"cabin room three kitchen door", {51}, 36, 0.5f, {88, 178}},
     {"cabin toilet", {35}, 30, 0.5f, {140, 186}},
-    {"cabin bathroom door", {37}, 36, 0.1f, {88, 186}},
+    {"cabin bathroom door", {37}, 36, 0.1f, {80, 200}},
     {"cabin bathroom sink", {55}, 40, 0.5f, {108, 166}},
     {"cabin door seen from bed", {50}, 36, 0.5f, {80, 170}},
     {"cabin room four front door", {74}, 36, 0.5f, {88, 178}},

@@ -1,0 +1,7 @@
+#include "Library.h"
+
+namespace art {
+
+void AddCabinBedroomPictures(Painters&) {}
+
+}  // namespace art
