@@ -127,7 +127,7 @@ const std::initializer_list<Thing> Things = {
     {"cabin room two bedroom door", {27}, 36, 0.75f, {88, 178}},
     {"cabin television", {68}, 44, 0.05f, {130, 200}},
     {"cabin room two front door", {40, 59}, 36, 0.5f, {88, 178}},
-    {"cabin bed", {48, 82}, 60, 0.5f, {140, 198}},
+    {"cabin bed", {48, 82}, 70, 0.5f, {120, 200}},
     {"cabin bedroom way out", {28}, 36, 0.7f, {88, 178}},
     {"cabin room three front door", {29}, 36, 0.5f, {88, 178}},
     {"cabin room three kitchen door", {51}, 36, 0.5f, {88, 178}},
