@@ -16,8 +16,6 @@
 
 namespace art {
 
-Canvas StubPicture(const char* name, int w, int h);
-
 const Painters& AllPainters() {
   static const Painters painters = [] {
     Painters p;
@@ -35,8 +33,6 @@ const Painters& AllPainters() {
     AddSpritePictures(p);
     AddFontSheets(p);
     AddOverlays(p);
-    for (int id = 0; id < TextureCount; ++id)
-      if (!p[id]) p[id] = [id] { return StubPicture(TextureCatalog[id].name, 200, 150); };
     for (int id = 0; id < TextureCount; ++id)
       if (!p[id]) throw std::logic_error(std::string("no painter for ") + TextureCatalog[id].name);
     return p;
