@@ -103,9 +103,9 @@ Canvas PaintCabinKitchen(KitchenMorning morning) {
   if (morning != KitchenMorning::RodGone) RodAgainstWall(c, room, rod.lo, rod.hi);
   // The table in the middle of the room, chairs, a lamp.
   const Span table = PlacedColumns("cabin kitchen table");
-  const float z = 0.64f, tx0 = room.BackX(table.lo) * z, tx1 = room.BackX(table.hi) * z;
-  Chair(c, room, (tx0 + tx1) / 2 - 8, z + 0.14f, 16, Wooden(0.45f, 307), true);
-  Table(c, room, tx0, z, tx1 - tx0, 0.14f, 0.75f * UnitsPerMetre, Wooden(0.58f, 308));
+  const float z = 0.7f, tx0 = room.BackX(table.lo) * z, tx1 = room.BackX(table.hi) * z;
+  Chair(c, room, (tx0 + tx1) / 2 - 8, z + 0.13f, 16, Wooden(0.45f, 307), true);
+  Table(c, room, tx0, z, tx1 - tx0, 0.12f, 0.75f * UnitsPerMetre, Wooden(0.58f, 308));
   if (after) {  // the other chair lies on the floor
     DrawBox(c, room, {tx0 - 22, room.FloorY(), 0.66f}, {tx0 - 6, room.Height(0.07f * UnitsPerMetre), 0.72f}, Wooden(0.35f, 309));
     DrawBox(c, room, {tx0 - 24, room.FloorY(), 0.72f}, {tx0 - 4, room.Height(0.45f * UnitsPerMetre), 0.73f}, Wooden(0.3f, 310));
@@ -118,6 +118,11 @@ Canvas PaintCabinKitchen(KitchenMorning morning) {
   } else {
     Chair(c, room, tx0 - 18, z + 0.02f, 16, Wooden(0.45f, 311), true);
   }
+  // The meal waiting on the table: a plate and a tin mug.
+  const Point plate = room.Project({(tx0 + tx1) / 2 - 6, room.Height(0.75f * UnitsPerMetre), z + 0.05f});
+  FillEllipse(c, plate.x, plate.y, 8, 2.2f, PaleCold);
+  FillEllipse(c, plate.x, plate.y - 0.4f, 5, 1.3f, after ? Moss : Ember);
+  FillRect(c, static_cast<int>(plate.x + 12), static_cast<int>(plate.y - 5), static_cast<int>(plate.x + 16), static_cast<int>(plate.y + 1), Cold);
   TableLamp(c, room, tx1 - 8, room.Height(0.75f * UnitsPerMetre), z + 0.1f);
   Vignette(c, 0.45f);
   return c;

@@ -251,7 +251,7 @@ Canvas PaintKitchenTwo() {
   Counters(c, room, -150, 60, -40);
   // The breakfast table in the middle of the room, the plate waiting on it.
   const Span table = PlacedColumns("house kitchen table");
-  const float z = 0.6f;
+  const float z = 0.75f;
   const float x0 = room.BackX(table.lo) * z, x1 = room.BackX(table.hi) * z;
   Chair(c, room, (x0 + x1) / 2 - 10, z + 0.08f, 20, Wooden(0.5f, 14), true);
   Table(c, room, x0, z, x1 - x0, 0.08f, 0.75f * UnitsPerMetre, Wooden(0.62f, 15));
@@ -269,11 +269,20 @@ Canvas PaintKitchenTwo() {
 // bowl of soup.
 Canvas PaintKitchenClose() {
   Canvas c(ScreenWidth, ScreenHeight);
-  // The kitchen behind, soft and pale.
-  GradientRect(c, 0, 0, 200, 70, GreyRamp, 0.72f, 0.6f);
-  for (int x = 0; x < 200; x += 22) FillRect(c, x, 10, x + 20, 40, RampAt(GreyRamp, 0.8f, x, 0));
-  FillRect(c, 120, 5, 170, 40, Dawn);
-  FillRect(c, 144, 5, 146, 40, PaleCold);
+  // The kitchen behind: the tiled wall, the counter and its cupboards, the window.
+  ShadeRect(c, 0, 0, 200, 70, [](int x, int y) {
+    const bool grout = x % 9 == 0 || y % 9 == 0;
+    return RampAt(SkyRamp, grout ? 0.62f : 0.74f - y * 0.002f, x, y);
+  });
+  FillRect(c, 118, 2, 176, 34, PaleCold);
+  GradientRect(c, 121, 5, 173, 31, DawnSkyRamp, 0.9f, 0.4f);
+  FillRect(c, 146, 5, 148, 31, PaleCold);
+  for (int x = 0; x < 200; x += 32) {
+    FillRect(c, x + 1, 38, x + 31, 62, Dawn);
+    FillRect(c, x + 1, 38, x + 31, 39, Bone);
+    FillRect(c, x + 26, 48, x + 28, 50, Cold);
+  }
+  FillRect(c, 0, 34, 200, 38, PaleCold);
   // The table top runs toward the eye.
   ShadeRect(c, 0, 60, 200, 150, [](int x, int y) {
     const float grain = Fbm(x * 0.04f, y * 0.3f, 41, 3);
