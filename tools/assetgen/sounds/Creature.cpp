@@ -82,7 +82,7 @@ Sound ItWalkingInYourRoom() {
     MixInto(t, WoodStep(rng, rng.Range(1.8, 2.1)), static_cast<long>(Frames(at)), 1.0, false);
     Track creak = Creak(rng, 0.45, 25, 70, 0.7);
     for (std::size_t i = 0; i < creak.size(); ++i) creak[i] *= static_cast<float>(Window(Seconds(i), 0.45, 0.1, 0.2));
-    MixInto(t, creak, static_cast<long>(Frames(at + 0.12)), 0.6, false);
+    MixInto(t, creak, static_cast<long>(Frames(at + 0.12)), 1.8, false);
   }
   // Heard from inside the closet.
   Biquad::LowPass(2800, 0.7).Run(t);

@@ -14,7 +14,7 @@ namespace {
 // rate): a stack of orders, the firing order strongest, plus the rasp of
 // combustion on each firing. Circular for a loop whose phase comes round.
 Track EngineVoice(Rng& rng, const std::vector<double>& halfPhase, const std::vector<double>& level,
-                  bool circular) {
+                  double mufflerHz, bool circular) {
   static constexpr double orders[] = {0.3, 1.0, 0.25, 0.55, 0.12, 0.3, 0.08, 0.15, 0.05, 0.1, 0.04, 0.06};
   double offsets[12];
   for (double& o : offsets) o = rng.Uniform();
@@ -28,7 +28,7 @@ Track EngineVoice(Rng& rng, const std::vector<double>& halfPhase, const std::vec
     const double fire = 0.5 + 0.5 * std::sin(TwoPi * 2 * halfPhase[i]);
     t[i] = static_cast<float>(level[i] * (sum * 0.3 + 1.2 * rasp[i] * fire * fire * fire));
   }
-  Biquad muffler = Biquad::LowPass(900, 0.7);
+  Biquad muffler = Biquad::LowPass(mufflerHz, 0.7);
   circular ? muffler.RunCircular(t) : muffler.Run(t);
   return t;
 }
@@ -55,7 +55,8 @@ Sound CarDriving() {
     phase[i] = p;
     p += hz[i] * scale / SampleRate;
   }
-  const Track engine = EngineVoice(rng, phase, level, true);
+  // Heard from inside the car: muffled.
+  const Track engine = EngineVoice(rng, phase, level, 900, true);
 
   for (int side = 0; side < 2; ++side) {
     Track& t = out.channels[static_cast<std::size_t>(side)];
@@ -106,7 +107,7 @@ Sound EngineStartup() {
     crank[i] = static_cast<float>(env * compression * SawAt(motor.Step(hz), hz / SampleRate));
   }
   Biquad::LowPass(1400, 0.7).Run(crank);
-  MixInto(t, crank, 0, 0.35, false);
+  MixInto(t, crank, 0, 0.25, false);
 
   // It catches: revs up, then settles to idle.
   std::vector<double> phase(frames), level(frames, 0.0);
@@ -123,7 +124,7 @@ Sound EngineStartup() {
     phase[i] = p;
     p += rate / SampleRate;
   }
-  MixInto(t, EngineVoice(rng, phase, level, false), 0, 1.0, false);
+  MixInto(t, EngineVoice(rng, phase, level, 1800, false), 0, 2.2, false);
   Sound s{{t}};
   RoomSettings street{.size = 0.3, .damping = 0.6, .wet = 0.12, .dry = 1.0, .width = 1.0, .preDelay = 0.01};
   return Reverb(s, street, false, false);

@@ -213,7 +213,7 @@ Sound ForestWalk() {
     Biquad::LowPass(12, 0.7).RunCircular(flutter);
     for (std::size_t i = 0; i < frames; ++i) {
       const double g = gust[i];
-      side[i] += static_cast<float>((0.3 + 0.7 * g) * swept[i] * 0.9 +
+      side[i] += static_cast<float>((0.3 + 0.7 * g) * swept[i] * 0.5 +
                                     g * g * (0.3 + 2.5 * flutter[i]) * leaves[i] * 0.12);
     }
   }

@@ -130,10 +130,11 @@ Track WoodStep(Rng& rng, double weight) {
 
 Track GrassStep(Rng& rng, double weight) {
   const double length = 0.4;
-  Track t = Crackle(rng, length, 900, [](double at, double) { return Strike(at - 0.01, 0.02, 0.06); },
-                    1800, 8000);
+  Track t = Crackle(rng, length, 700, [](double at, double) { return Strike(at - 0.01, 0.02, 0.05); },
+                    1500, 5500);
+  Biquad::LowPass(6000, 0.7).Run(t);
   Track swish = WhiteNoise(Frames(length), rng);
-  Biquad::BandPass(3200, 0.6).Run(swish);
+  Biquad::BandPass(2500, 0.7).Run(swish);
   for (std::size_t i = 0; i < swish.size(); ++i)
     swish[i] *= static_cast<float>(Strike(Seconds(i), 0.025, 0.07));
   MixInto(t, swish, 0, 0.35, false);
