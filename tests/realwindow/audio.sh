@@ -96,6 +96,8 @@ assert_game_is_pulse_client() {
     fail "the game reached the sound server through ALSA, not directly"
   fi
   pactl list sink-inputs | grep -q 'Sink: ' || fail "the game has no stream on the sink"
+  log "the game plays through PulseAudio as $(echo "$clients" | grep -B30 'application.process.binary = "tarnwick"' |
+    grep 'application.name = ' | tail -n 1 | sed 's/^[[:space:]]*//')"
 }
 
 # Runs the title from $1 for a while and records it into $2.
