@@ -2,6 +2,8 @@
 // What start-up and teardown need from the platform, step by step, so that the
 // order of start-up is the shell's and can be checked against a stand-in.
 
+#include <ctime>
+
 #include "platform/Platform.h"
 
 class System {
@@ -15,6 +17,8 @@ class System {
   // Full screen, blended fills, an 800 by 600 letterboxed logical screen, vsync.
   virtual void ConfigureDisplay() = 0;
   virtual void SetMasterVolume(float volume) = 0;
+  // The seed of the game's random draws: the calendar time, so each run differs.
+  virtual unsigned RandomSeed() { return static_cast<unsigned>(std::time(nullptr)); }
 
   // Decodes the picture and uploads it; a missing or unreadable file leaves the
   // texture null. Loading goes on whatever the result.

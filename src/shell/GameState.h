@@ -83,6 +83,10 @@ struct GameState {
   int MessageIndex = 0;
   bool DialogueActive = true;
   std::array<char, MessageTextSize> MessageText{};
+  // The line last written into MessageText (and so drawn). Return advances only
+  // a line that has been on screen, so a press made just before a conversation
+  // opens (hammering Return at an exit, say) cannot skip its first line unseen.
+  int WrittenMessageIndex = -1;
   FRect TextCursorRect{0, 500, 15, 15};
 
   // --- Overlays ---

@@ -1,7 +1,6 @@
 #include "shell/Program.h"
 
 #include <cstdlib>
-#include <ctime>
 
 #include "assets/SoundLoading.h"
 #include "assets/TextureLoading.h"
@@ -20,7 +19,7 @@ void Teardown(System& system) {
 
 }  // namespace
 
-int RunProgram(System& system) {
+int RunProgram(System& system, FrameObserver* observer) {
   system.InitSubsystems();
   // All three are attempted before the one test.
   const bool window = system.CreateWindow();
@@ -32,7 +31,7 @@ int RunProgram(System& system) {
   }
   system.ConfigureDisplay();
   system.SetMasterVolume(1.5f);
-  std::srand(static_cast<unsigned>(std::time(nullptr)));
+  std::srand(system.RandomSeed());
 
   // A missing picture has been logged and the platform shut down; the audio
   // engine is left as it is, nothing having played yet.
@@ -44,11 +43,12 @@ int RunProgram(System& system) {
   state.LastTicks = platform.clock.TicksMs();
   ApplyTextureSettings(platform.drawing, state.BackgroundTexture);
 
-  RunTitle(state, platform);
+  RunTitle(state, platform, observer);
   // A quit on the title leaves TitleRunning set: straight to teardown.
   if (!state.TitleRunning) {
-    while (RunGameFrame(state, platform) == FrameResult::Continue) {
-    }
+    do {
+      if (observer) observer->BeforeFrame(state);
+    } while (RunGameFrame(state, platform) == FrameResult::Continue);
   }
   Teardown(system);
   return 0;

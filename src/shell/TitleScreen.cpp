@@ -5,6 +5,7 @@
 
 #include "presentation/ScreenRects.h"
 #include "shell/FrameClock.h"
+#include "shell/Program.h"
 
 namespace {
 
@@ -91,9 +92,10 @@ FrameResult RunTitleFrame(GameState& state, Platform& platform) {
   return FrameResult::Continue;
 }
 
-void RunTitle(GameState& state, Platform& platform) {
+void RunTitle(GameState& state, Platform& platform, FrameObserver* observer) {
   StartTitleMusic(platform.audio);
   while (state.TitleRunning) {
+    if (observer) observer->BeforeFrame(state);
     if (RunTitleFrame(state, platform) == FrameResult::Quit) return;
   }
   EnterGameFromTitle(state);

@@ -13,4 +13,4 @@ FrameResult RunTitleFrame(GameState& state, Platform& platform);
 
 // Runs the title until it hands over to the game (TitleRunning false) or a
 // quit is asked for (TitleRunning still true).
-void RunTitle(GameState& state, Platform& platform);
+void RunTitle(GameState& state, Platform& platform, class FrameObserver* observer = nullptr);

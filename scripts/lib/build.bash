@@ -1,0 +1,33 @@
+# Configuring and building a CMake build tree, shared by scripts/play and
+# scripts/test. Sourced, not run.
+
+# Ninja when it is there; an existing tree keeps the generator it was made with.
+tarnwick_generator_args() {
+  local dir=$1
+  if [ ! -f "$dir/CMakeCache.txt" ] && command -v ninja >/dev/null 2>&1; then
+    echo "-G Ninja"
+  fi
+}
+
+# configure <source> <build dir> [cmake options...]
+tarnwick_configure() {
+  local source=$1 dir=$2
+  shift 2
+  # shellcheck disable=SC2046  # the generator arguments are meant to split
+  cmake -S "$source" -B "$dir" $(tarnwick_generator_args "$dir") "$@"
+}
+
+# build <build dir> [keep-going]: with keep-going, builds every target it can
+# even after one has failed, and still reports the failure.
+tarnwick_build() {
+  local dir=$1 keep_going=${2:-}
+  if [ -n "$keep_going" ]; then
+    if grep -q '^CMAKE_GENERATOR:INTERNAL=Ninja$' "$dir/CMakeCache.txt"; then
+      cmake --build "$dir" -- -k 0
+    else
+      cmake --build "$dir" --parallel "$(nproc)" -- -k
+    fi
+  else
+    cmake --build "$dir" --parallel "$(nproc)"
+  fi
+}

@@ -1,0 +1,60 @@
+#pragma once
+// The real platform: a window and renderer from SDL 2 with PNG pictures from
+// SDL2_image, the keyboard and ticks from SDL, and sound from miniaudio.
+//
+// The game is written for the behaviour of a modern SDL; where SDL 2 differs,
+// this class bridges it (linear texture scaling by default, full screen on the
+// desktop's mode, a letterboxed logical screen, no text-input events).
+
+#include <SDL.h>
+
+#include <array>
+
+#include "platform/MiniaudioAudio.h"
+#include "platform/SdlDrawing.h"
+#include "platform/SdlInput.h"
+#include "platform/System.h"
+
+class SdlSystem final : public System {
+ public:
+  SdlSystem() = default;
+  // Releases whatever teardown did not reach (after a missing picture the
+  // program ends without tearing down).
+  ~SdlSystem() override;
+  SdlSystem(const SdlSystem&) = delete;
+  SdlSystem& operator=(const SdlSystem&) = delete;
+
+  void InitSubsystems() override;
+  bool CreateWindow() override;
+  bool CreateRenderer() override;
+  bool InitAudioEngine() override;
+  void ConfigureDisplay() override;
+  void SetMasterVolume(float volume) override;
+
+  void LoadTexture(TextureId texture) override;
+  void FreeSurfaces() override;
+  bool TextureLoaded(TextureId texture) override;
+  void Log(const char* message) override;
+
+  void CreateSound(SoundId sound) override;
+
+  void UninitAudioEngine() override;
+  void DestroyTexture(TextureId texture) override;
+  void DestroyRenderer() override;
+  void DestroyWindow() override;
+  void Quit() override;
+
+  Platform& GamePlatform() override { return platform_; }
+
+ private:
+  SDL_Window* window_ = nullptr;
+  SDL_Renderer* renderer_ = nullptr;
+  std::array<SDL_Surface*, TextureCount> surfaces_{};
+  bool sdlStarted_ = false;
+
+  SdlDrawing drawing_;
+  MiniaudioAudio audio_;
+  SdlInput input_;
+  SdlClock clock_;
+  Platform platform_{drawing_, audio_, input_, clock_};
+};

@@ -1,0 +1,263 @@
+#include "presentation/Animations.h"
+
+#include <array>
+
+#include "presentation/ScreenRects.h"
+#include "world/Views.h"
+#include "world/Walking.h"
+
+namespace {
+
+// The tick rule shared by every animation: the timer runs down, and in a frame
+// where it is below zero it restarts at its full period (the overshoot is
+// dropped) and the animation advances by one.
+bool Tick(float& timer, float period, float deltaTime) {
+  timer -= deltaTime;
+  if (timer >= 0) return false;
+  timer = period;
+  return true;
+}
+
+// Frame n of a numbered series shows pictures[n - 1]; any other n leaves the backdrop.
+template <std::size_t N>
+void ShowFrame(GameState& state, const std::array<TextureId, N>& pictures, int frame) {
+  if (frame >= 1 && frame <= static_cast<int>(N)) state.BackgroundTexture = pictures[frame - 1];
+}
+
+constexpr std::array GetOutOfBedFrames = {HouseWalkMiddleOneTexture, HouseWalkMiddleTwoTexture,
+                                          HouseWalkMiddleThreeTexture};
+constexpr std::array CarRideOneFrames = {CarDriveOneTexture, CarDriveTwoTexture, CarDriveThreeTexture,
+                                         CarDriveFourTexture, CarDriveFiveTexture};
+constexpr std::array CarRideTwoFrames = {CarDriveTwoOneTexture,   CarDriveTwoTwoTexture,  CarDriveTwoThreeTexture,
+                                         CarDriveTwoFourTexture,  CarDriveTwoFiveTexture, CarDriveTwoSixTexture,
+                                         CarDriveTwoSevenTexture};
+constexpr std::array ForestWalkFrames = {
+    ForestWalkOneTexture,    ForestWalkTwoTexture,      ForestWalkThreeTexture,   ForestWalkFourTexture,
+    ForestWalkFiveTexture,   ForestWalkSixTexture,      ForestWalkSevenTexture,   ForestWalkEightTexture,
+    ForestWalkNineTexture,   ForestWalkTenTexture,      ForestWalkElevenTexture,  ForestWalkTwelveTexture,
+    ForestWalkThirteenTexture, ForestWalkFourteenTexture, ForestWalkFifteenTexture};
+constexpr std::array LeaveCabinFrames = {LeaveCabinOneTexture, LeaveCabinTwoTexture, LeaveCabinThreeTexture,
+                                         LeaveCabinFourTexture, LeaveCabinFiveTexture};
+constexpr std::array CampfireFrames = {CampfireOneTexture, CampfireTwoTexture, CampfireThreeTexture};
+constexpr std::array LakeFrames = {LakeTexture, LakeTwoTexture, LakeTexture, LakeTwoTexture};
+
+// What the player hears along the forest walks, by scene, loop and step.
+struct WalkSoundCue {
+  int scene;
+  int loops;
+  int frame;
+  const char* file;
+  int frameAfter;  // moved on so the cue cannot play twice in a loop
+};
+
+constexpr WalkSoundCue ForestWalkSoundCues[] = {
+    {42, 4, 7, CreepyNoiseFile, 8},      {42, 2, 4, IdkWhatToNameThisFile, 5},
+    {44, 4, 3, ItWalkingOnGrassFile, 5}, {90, 2, 3, ItRunningOnGrassFile, 5},
+    {90, 3, 5, WhatEvenIsThisFile, 6},   {90, 5, 5, ItWalkingOnGrassFile, 6},
+    {90, 6, 1, ScaryScreechFile, 2},
+};
+
+constexpr FRect LakeStripEnd{0, 0, 24000, 600};
+constexpr FRect PhoneStripGone{4000, 0, 4800, 600};
+constexpr float StripFrameWidth = 800;
+
+void GetOutOfBedStep(GameState& state) {
+  if (Tick(state.BedPanTimer, 0.1f, state.DeltaTime)) {
+    state.BackgroundRect.x += 20;  // the view pans as the player stands up
+    state.AnimationFrame += 1;
+  }
+  ShowFrame(state, GetOutOfBedFrames, state.AnimationFrame);
+  if (state.AnimationFrame == 4) {
+    state.BackgroundTexture = HouseBedRoomMiddleTexture;
+    state.Animating = false;
+    state.AnimationFrame = 0;
+  }
+}
+
+void CarRideOneStep(GameState& state, Drawing& drawing) {
+  state.WalkSpeed = 0;
+  // A black lead-in while the engine starts.
+  if (state.CarLeadInTimer >= 0) {
+    state.BackgroundTexture = CarDriveOneTexture;
+    state.CarLeadInTimer -= state.DeltaTime;
+    drawing.SetDrawColor({0, 0, 0, 255});
+    drawing.FillRect(ScreenRect);
+    return;
+  }
+  if (Tick(state.CarOneTimer, 0.1f, state.DeltaTime)) state.AnimationFrame += 1;
+  ShowFrame(state, CarRideOneFrames, state.AnimationFrame);
+  if (state.AnimationFrame == 6) {
+    // On the road: the looping ride takes over, with its thoughts and one dip to black.
+    state.BackgroundTexture = CarDriveSixTexture;
+    state.AnimationFrame = 0;
+    state.AnimationKind = CarRideTwo;
+    state.AnimationLoops = 0;
+    state.MessageIndex = 24;
+    state.DialogueActive = true;
+    state.FadingOut = true;
+  }
+}
+
+void CarRideTwoStep(GameState& state) {
+  state.WalkSpeed = 0;
+  if (Tick(state.CarTwoTimer, 0.1f, state.DeltaTime)) state.AnimationFrame += 1;
+  ShowFrame(state, CarRideTwoFrames, state.AnimationFrame);
+  if (state.AnimationFrame == 8) {
+    state.BackgroundTexture = CarDriveTwoEightTexture;
+    state.AnimationFrame = 0;
+    state.AnimationLoops += 1;
+  }
+  // At least eight loops, and then until the last line has been read.
+  if (state.AnimationLoops > 7 && !state.DialogueActive) {
+    state.FadingOut = true;
+    state.Animating = false;
+  }
+}
+
+void WalkToPhoneStep(GameState& state, Drawing& drawing) {
+  state.BackgroundTexture = TelephoneTexture;
+  state.BackgroundRect = ScreenView;
+  drawing.DrawTexture(WalkToPhoneTexture, nullptr, state.StripRect);
+  state.WalkSpeed = 0;
+  state.PhoneWalkTimer -= state.DeltaTime;
+  if (state.PhoneWalkTimer < 0 && state.AnimationFrame <= 5) {
+    state.StripRect.x -= StripFrameWidth;
+    state.PhoneWalkTimer = 0.1f;
+    state.AnimationFrame += 1;
+  } else if (state.AnimationFrame > 5) {
+    state.FadingOut = true;
+    state.StripRect = PhoneStripGone;
+  }
+}
+
+void WalkToLakeStep(GameState& state, Platform& platform) {
+  platform.drawing.DrawTexture(WalkToLakeTexture, nullptr, state.StripRect);
+  state.WalkSpeed = 0;
+  // Letting go of the key freezes the walk where it is.
+  if (!IsForwardHeld(platform.input)) return;
+  state.StepTimer -= state.DeltaTime;
+  if (state.StepTimer < 0 && state.AnimationFrame <= 29) {
+    state.StripRect.x -= StripFrameWidth;
+    state.StepTimer = 0.2f;
+    state.AnimationFrame += 1;
+  } else if (state.AnimationFrame > 29) {
+    state.FadingOut = true;
+    state.BackgroundTexture = WalkToLakeTexture;
+    state.BackgroundRect = LakeStripEnd;
+  }
+}
+
+void ForestWalkStep(GameState& state, Platform& platform) {
+  state.WalkSpeed = 0;
+  if (!IsForwardHeld(platform.input)) return;
+  state.FadeAlpha = 0;  // walking on cuts a fade that is still running
+  if (Tick(state.StepTimer, 0.15f, state.DeltaTime)) state.AnimationFrame += 1;
+  ShowFrame(state, ForestWalkFrames, state.AnimationFrame);
+  if (state.AnimationFrame == 16) {
+    state.AnimationFrame = 1;  // the fifteenth picture stays until the next step
+    state.AnimationLoops += 1;
+  }
+  for (const WalkSoundCue& cue : ForestWalkSoundCues) {
+    if (state.SceneIndex == cue.scene && state.AnimationLoops == cue.loops && state.AnimationFrame == cue.frame) {
+      platform.audio.PlayOnce(cue.file);
+      state.AnimationFrame = cue.frameAfter;
+    }
+  }
+  if (state.AnimationLoops > 7) {
+    const int scene = state.SceneIndex;
+    if (scene == 20 || scene == 42 || scene == 44 || scene == 90) {
+      state.Animating = false;
+      state.FadingOut = true;
+    }
+    if (scene == 20) state.SceneIndex = 21;
+  }
+}
+
+void LeaveCabinStep(GameState& state) {
+  state.WalkSpeed = 0;
+  if (Tick(state.LeaveCabinTimer, 0.1f, state.DeltaTime)) state.AnimationFrame += 1;
+  ShowFrame(state, LeaveCabinFrames, state.AnimationFrame);
+  if (state.AnimationFrame != 6) return;
+  // Out of the door, without a fade.
+  state.Animating = false;
+  state.AnimationFrame = 0;
+  state.BackgroundRect = RoomView;
+  state.WalkSpeed = 250;
+  if (state.SceneIndex == 75) {
+    state.SceneIndex = 76;
+    state.BackgroundTexture = CabinPhotoTexture;
+    state.FootstepSurface = 1;
+  } else {
+    state.SceneIndex = 30;
+    state.BackgroundTexture = CabinTexture;
+  }
+}
+
+void CampfireStep(GameState& state, Platform& platform) {
+  state.WalkSpeed = 0;
+  if (Tick(state.CampfireTimer, 0.3f, state.DeltaTime)) state.AnimationFrame += 1;
+  // Someone in the trees takes a photograph: ten white frames, once in the game,
+  // on the fire's third picture once the thoughts have passed line 58.
+  if (state.AnimationFrame == 3 && state.CampfireFlashPending && state.MessageIndex > 58 &&
+      state.CampfireFlashCount <= 9) {
+    platform.drawing.SetDrawColor({255, 255, 255, 255});
+    platform.drawing.FillRect(ScreenRect);
+    state.CampfireFlashCount += 1;
+    if (state.CampfireFlashCount == 1) platform.audio.PlayOnce(CameraFlashFile);
+  }
+  if (state.CampfireFlashCount > 9) state.CampfireFlashPending = false;
+  ShowFrame(state, CampfireFrames, state.AnimationFrame);
+  if (state.AnimationFrame == 4) {
+    state.BackgroundTexture = CampfireTwoTexture;
+    state.AnimationFrame = 0;
+  }
+}
+
+void LakeShimmerStep(GameState& state) {
+  if (Tick(state.LakeTimer, 0.6f, state.DeltaTime)) state.AnimationFrame += 1;
+  ShowFrame(state, LakeFrames, state.AnimationFrame);
+  if (state.AnimationFrame == 5) state.AnimationFrame = 0;
+}
+
+void DriveAwayStep(GameState& state, Audio& audio) {
+  state.DriveAwayTimer -= state.DeltaTime;
+  if (state.AnimationFrame == -1) {
+    audio.PlayOnce(EngineStartupFile);
+    audio.Start(CarDrivingSound);
+    state.AnimationFrame = 0;
+    audio.PlayOnce(ItRunningOnGrassFile);
+  }
+  // One second of black with the engine and the running steps, then cut open.
+  if (state.DriveAwayTimer <= 0 && !state.DriveAwayStarted) {
+    state.FadeAlpha = 0;
+    state.DriveAwayStarted = true;
+  } else if (state.DriveAwayTimer >= 0 && !state.DriveAwayStarted) {
+    state.FadeAlpha = 255;
+  }
+  state.FadeSpeed = 100;
+  if (state.DriveAwayTimer < 0 && state.AnimationFrame <= 13 && state.DriveAwayStarted) {
+    state.DriveAwayTimer = 0.07f;
+    state.AnimationFrame += 1;
+    state.BackgroundRect.x -= StripFrameWidth;
+  } else if (state.AnimationFrame > 13) {
+    state.FadingOut = true;
+    state.SceneIndex = 92;
+  }
+}
+
+bool Running(const GameState& state, int kind) { return state.Animating && state.AnimationKind == kind; }
+
+}  // namespace
+
+void UpdateAnimation(GameState& state, Platform& platform) {
+  if (Running(state, GetOutOfBed)) GetOutOfBedStep(state);
+  if (Running(state, CarRideOne)) CarRideOneStep(state, platform.drawing);
+  if (Running(state, CarRideTwo)) CarRideTwoStep(state);
+  if (Running(state, WalkToPhone)) WalkToPhoneStep(state, platform.drawing);
+  if (Running(state, WalkToLake)) WalkToLakeStep(state, platform);
+  if (Running(state, ForestWalk)) ForestWalkStep(state, platform);
+  if (Running(state, LeaveCabin)) LeaveCabinStep(state);
+  if (Running(state, CampfireFlicker)) CampfireStep(state, platform);
+  if (Running(state, LakeShimmer)) LakeShimmerStep(state);
+  if (Running(state, DriveAway)) DriveAwayStep(state, platform.audio);
+}

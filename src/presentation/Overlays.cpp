@@ -1,0 +1,45 @@
+#include "presentation/Overlays.h"
+
+#include <cstdlib>
+
+#include "presentation/ScreenRects.h"
+
+void DrawPrompt(const GameState& state, Drawing& drawing) {
+  if (state.ExitReady && !state.UseReady) {
+    drawing.DrawTexture(MoveTexture, nullptr, PromptRect);
+  } else if (state.UseReady && !state.ExitReady && state.FishingActive) {
+    drawing.DrawTexture(ClickALotTexture, nullptr, PromptRect);
+  } else if (state.UseReady || (state.BrushingActive && !state.ExitReady && !state.FishingActive)) {
+    drawing.DrawTexture(UseTexture, nullptr, PromptRect);
+  } else if (state.Animating && state.AnimationKind == ForestWalk) {
+    drawing.DrawTexture(WalkTexture, nullptr, WalkPromptRect);
+  }
+}
+
+void DrawHeldObjects(const GameState& state, Drawing& drawing) {
+  if (state.BrushingActive) drawing.DrawTexture(ToothBrushTexture, nullptr, state.ToothbrushRect);
+  if ((state.UseReady && state.SceneIndex == 31) || state.SceneIndex == 77)
+    drawing.DrawTexture(LighterTexture, nullptr, ItemRect);
+  if (state.Drinking) drawing.DrawTexture(WaterBottleTexture, nullptr, ItemRect);
+  if (state.RodVisible)
+    drawing.DrawTexture(state.FishingActive ? FishingRodUsingTexture : FishingRodTexture, nullptr, RodRect);
+  if (state.PhotoShown) drawing.DrawTexture(PhotoTexture, nullptr, ScreenRect);
+}
+
+void DrawNightTint(const GameState& state, Drawing& drawing) {
+  // The last walk and the car carry a hint of red.
+  const bool lastEscape = state.SceneIndex == 90 || state.SceneIndex == 91;
+  drawing.SetDrawColor({static_cast<std::uint8_t>(lastEscape ? 8 : 0), 0, 5, static_cast<std::uint8_t>(state.NightTint)});
+  drawing.FillRect(ScreenRect);
+}
+
+void DrawScreenOverlay(GameState& state, Drawing& drawing) {
+  state.StaticTimer -= state.DeltaTime;
+  drawing.DrawTexture(StaticTexture, &StaticFrameRects[state.StaticFrame], ScreenRect);
+  if (state.StaticTimer < 0) {
+    // A new frame shows from the next frame on; the same one may come again.
+    state.StaticTimer = 0.3f;
+    state.StaticFrame = std::rand() % 4;
+  }
+  drawing.DrawTexture(ScanlinesTexture, nullptr, ScreenRect);
+}

@@ -1,0 +1,73 @@
+#include "story/Jumpscare.h"
+
+#include <algorithm>
+
+#include "presentation/ScreenRects.h"
+
+namespace {
+
+constexpr float FaceShownFor = 0.6f;   // seconds the face is on screen
+constexpr float ClosingScreenAt = -5;  // seconds after the face has gone
+constexpr float SlideSpeed = 1600;     // px/s, up from y 400
+constexpr float TintFadeRate = 80;     // units per second on the closing screen
+constexpr float GameOverRevealRate = 900;
+
+// A whole-number alpha lowered by rate × DeltaTime, truncated, never below 0.
+int Lowered(int alpha, float rate, float deltaTime) {
+  return std::max(0, static_cast<int>(static_cast<float>(alpha) - rate * deltaTime));
+}
+
+void ShowClosingScreen(GameState& state, Audio& audio) {
+  state.GameOverShown = false;
+  state.JumpscareActive = false;
+  state.BackgroundTexture = ThxForPlayTexture;
+  state.BackgroundRect = ScreenRect;
+  state.NightTint = Lowered(state.NightTint, TintFadeRate, state.DeltaTime);
+  state.WalkSpeed = 0;
+  audio.Start(BirdsSound);
+  audio.Stop(CricketsSound);
+  state.SceneIndex = JumpscareClosingScene;
+  state.Animating = false;
+  state.ShiftQuitAllowed = true;
+}
+
+}  // namespace
+
+void UpdateJumpscare(GameState& state, Platform& platform) {
+  if (state.JumpscareActive) state.JumpscareTimer -= state.DeltaTime;
+
+  if (state.JumpscareActive && state.JumpscareTimer >= 0) {
+    platform.drawing.DrawTexture(JumpscareTexture, nullptr, state.JumpscareRect);
+    if (state.JumpscareRect.y > 0)
+      state.JumpscareRect.y -= SlideSpeed * state.DeltaTime;
+    else
+      state.JumpscareRect.y = 0;
+    state.SceneIndex = DeathScene;
+    platform.audio.Stop(CreepyChordsSound);
+    if (state.JumpscareSoundPending) {
+      platform.audio.PlayOnce(JumpscareFile);
+      state.JumpscareSoundPending = false;
+    }
+  } else if (state.JumpscareTimer <= ClosingScreenAt) {
+    // The timer no longer moves, so this holds every frame from now on and
+    // the tint keeps fading until it is gone.
+    ShowClosingScreen(state, platform.audio);
+  } else if (state.JumpscareTimer < 0) {
+    if (state.SceneIndex == DeathScene) {
+      state.FadeAlpha = 255;
+      state.SceneIndex = JumpscareGameOverScene;
+    }
+    state.FadeAlpha = Lowered(state.FadeAlpha, GameOverRevealRate, state.DeltaTime);
+    state.GameOverShown = true;
+  }
+}
+
+void UpdateChase(GameState& state) {
+  if (state.SceneIndex != 90) return;
+  // A timer that lands exactly on 0 must still run out, or the jumpscare would
+  // never come to a player who stands still.
+  if (state.ChaseTimer > 0)
+    state.ChaseTimer -= state.DeltaTime;
+  else
+    state.JumpscareActive = true;
+}

@@ -1,0 +1,224 @@
+// The real system under SDL's display-less video driver: pictures are read as
+// PNG only, are scaled smoothly unless asked otherwise, and the event queue is
+// read one event at a time with only Return, Shift and quit told apart.
+#include <gtest/gtest.h>
+
+#include <SDL_image.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include <unistd.h>
+
+#include "assets/TextureLoading.h"
+#include "platform/SdlSystem.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class PlatformSystem : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    previous_ = fs::current_path();
+    dir_ = fs::temp_directory_path() /
+           ("tarnwick-system-" + std::to_string(::getpid()) + "-" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::create_directories(dir_ / "Assets" / "Sprites");
+    fs::current_path(dir_);
+
+    system_ = std::make_unique<SdlSystem>();
+    system_->InitSubsystems();
+    ASSERT_TRUE(system_->CreateWindow()) << SDL_GetError();
+    ASSERT_TRUE(system_->CreateRenderer()) << SDL_GetError();
+  }
+  void TearDown() override {
+    system_.reset();
+    fs::current_path(previous_);
+    fs::remove_all(dir_);
+  }
+
+  static fs::path FileOf(TextureId id) { return TextureCatalog[id].path; }
+
+  static void WritePng(TextureId id, int w = 4, int h = 2) {
+    fs::create_directories(FileOf(id).parent_path());
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_RGBA32);
+    ASSERT_NE(surface, nullptr);
+    SDL_FillRect(surface, nullptr, SDL_MapRGBA(surface->format, 90, 80, 70, 255));
+    ASSERT_EQ(IMG_SavePNG(surface, FileOf(id).c_str()), 0) << SDL_GetError();
+    SDL_FreeSurface(surface);
+  }
+
+  static void WriteText(TextureId id, const std::string& text) {
+    fs::create_directories(FileOf(id).parent_path());
+    std::ofstream(FileOf(id), std::ios::binary) << text;
+  }
+
+  SDL_Texture* TextureOf(TextureId id) {
+    return static_cast<SdlDrawing&>(system_->GamePlatform().drawing).Texture(id);
+  }
+
+  SDL_ScaleMode ScaleOf(TextureId id) {
+    SDL_ScaleMode mode = SDL_ScaleModeBest;
+    EXPECT_EQ(SDL_GetTextureScaleMode(TextureOf(id), &mode), 0) << SDL_GetError();
+    return mode;
+  }
+
+  fs::path previous_;
+  fs::path dir_;
+  std::unique_ptr<SdlSystem> system_;
+};
+
+TEST_F(PlatformSystem, PngPicturesLoadFromTheirCatalogPaths) {
+  WritePng(HouseBedRoomBedTexture);
+  WritePng(CarDriveTwoThreeTexture);
+  WritePng(JumpscareTexture);  // a folder name with spaces, brackets and an apostrophe
+  for (TextureId id : {HouseBedRoomBedTexture, CarDriveTwoThreeTexture, JumpscareTexture})
+    system_->LoadTexture(id);
+  system_->FreeSurfaces();
+  EXPECT_TRUE(system_->TextureLoaded(HouseBedRoomBedTexture));
+  EXPECT_TRUE(system_->TextureLoaded(CarDriveTwoThreeTexture));
+  EXPECT_TRUE(system_->TextureLoaded(JumpscareTexture));
+  int w = 0, h = 0;
+  SDL_QueryTexture(TextureOf(HouseBedRoomBedTexture), nullptr, nullptr, &w, &h);
+  EXPECT_EQ(w, 4);
+  EXPECT_EQ(h, 2);
+}
+
+TEST_F(PlatformSystem, OnlyARealPngCounts) {
+  WriteText(TipTexture, "");                      // empty
+  WriteText(CursorTexture, "not a picture at all");  // text
+  {
+    // A perfectly good picture, but a BMP under a .png name.
+    fs::create_directories(FileOf(MenuTexture).parent_path());
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, 4, 4, 24, SDL_PIXELFORMAT_RGB24);
+    ASSERT_EQ(SDL_SaveBMP(surface, FileOf(MenuTexture).c_str()), 0);
+    SDL_FreeSurface(surface);
+  }
+  for (TextureId id : {TipTexture, CursorTexture, MenuTexture, IntroTexture /* no file */})
+    system_->LoadTexture(id);
+  system_->FreeSurfaces();
+  EXPECT_FALSE(system_->TextureLoaded(TipTexture));
+  EXPECT_FALSE(system_->TextureLoaded(CursorTexture));
+  EXPECT_FALSE(system_->TextureLoaded(MenuTexture));
+  EXPECT_FALSE(system_->TextureLoaded(IntroTexture));
+}
+
+TEST_F(PlatformSystem, MissingPictureIsReportedByTheFirstInCatalogOrder) {
+  for (int id = 0; id < TextureCount; ++id)
+    if (id != CursorTexture && id != TipTexture) WritePng(static_cast<TextureId>(id));
+  testing::internal::CaptureStderr();
+  const bool loaded = LoadAllTextures(*system_);
+  const std::string logged = testing::internal::GetCapturedStderr();
+  EXPECT_FALSE(loaded);
+  EXPECT_NE(logged.find("Texture: CursorTexture Failed"), std::string::npos) << logged;
+  EXPECT_EQ(logged.find("TipTexture"), std::string::npos) << logged;
+}
+
+TEST_F(PlatformSystem, PicturesAreSmoothUnlessMadeNearest) {
+  for (int id = 0; id < TextureCount; ++id) WritePng(static_cast<TextureId>(id));
+  ASSERT_TRUE(LoadAllTextures(*system_));
+  EXPECT_EQ(ScaleOf(LivingRoomTexture), SDL_ScaleModeLinear);
+  EXPECT_EQ(ScaleOf(MoveTexture), SDL_ScaleModeLinear);
+
+  ApplyTextureSettings(system_->GamePlatform().drawing, HouseBedRoomBedTexture);
+  EXPECT_EQ(ScaleOf(MoveTexture), SDL_ScaleModeNearest);
+  EXPECT_EQ(ScaleOf(HouseBedRoomBedTexture), SDL_ScaleModeNearest);
+  EXPECT_EQ(ScaleOf(LivingRoomTexture), SDL_ScaleModeLinear);
+  EXPECT_EQ(ScaleOf(ScanlinesTexture), SDL_ScaleModeLinear);
+
+  Uint8 alpha = 0;
+  SDL_GetTextureAlphaMod(TextureOf(ScanlinesTexture), &alpha);
+  EXPECT_EQ(alpha, 100);
+  SDL_BlendMode blend = SDL_BLENDMODE_NONE;
+  SDL_GetTextureBlendMode(TextureOf(IntroTexture), &blend);
+  EXPECT_EQ(blend, SDL_BLENDMODE_BLEND);
+
+  system_->GamePlatform().drawing.SetTextureNearest(LivingRoomTexture);
+  EXPECT_EQ(ScaleOf(LivingRoomTexture), SDL_ScaleModeNearest);
+
+  // Teardown, as the program does it, leaves nothing for the destructor.
+  for (int id = 0; id < TextureCount; ++id) system_->DestroyTexture(static_cast<TextureId>(id));
+  EXPECT_EQ(TextureOf(LivingRoomTexture), nullptr);
+  system_->DestroyRenderer();
+  system_->DestroyWindow();
+  system_->Quit();
+}
+
+SDL_Event KeyUp(SDL_Keycode key) {
+  SDL_Event event{};
+  event.type = SDL_KEYUP;
+  event.key.keysym.sym = key;
+  event.key.keysym.scancode = SDL_GetScancodeFromKey(key);
+  return event;
+}
+
+TEST(PlatformEvents, OnlyQuitReturnAndShiftReleasesAreToldApart) {
+  SDL_Event quit{};
+  quit.type = SDL_QUIT;
+  EXPECT_EQ(TranslateEvent(quit), InputEvent::Quit);
+  EXPECT_EQ(TranslateEvent(KeyUp(SDLK_RETURN)), InputEvent::ReturnReleased);
+  EXPECT_EQ(TranslateEvent(KeyUp(SDLK_LSHIFT)), InputEvent::ShiftReleased);
+  EXPECT_EQ(TranslateEvent(KeyUp(SDLK_RSHIFT)), InputEvent::ShiftReleased);
+
+  EXPECT_EQ(TranslateEvent(KeyUp(SDLK_KP_ENTER)), InputEvent::Other);
+  EXPECT_EQ(TranslateEvent(KeyUp(SDLK_ESCAPE)), InputEvent::Other);
+  EXPECT_EQ(TranslateEvent(KeyUp(SDLK_w)), InputEvent::Other);
+  SDL_Event press = KeyUp(SDLK_RETURN);
+  press.type = SDL_KEYDOWN;  // Return acts on release only
+  EXPECT_EQ(TranslateEvent(press), InputEvent::Other);
+  press = KeyUp(SDLK_LSHIFT);
+  press.type = SDL_KEYDOWN;
+  EXPECT_EQ(TranslateEvent(press), InputEvent::Other);
+}
+
+TEST_F(PlatformSystem, OneEventIsTakenPerCall) {
+  Input& input = system_->GamePlatform().input;
+  while (input.PollEvent() != InputEvent::None) {
+  }  // whatever the window's creation queued
+  SDL_Event first = KeyUp(SDLK_RETURN);
+  SDL_Event second = KeyUp(SDLK_RETURN);
+  SDL_Event third = KeyUp(SDLK_RSHIFT);
+  SDL_PushEvent(&first);
+  SDL_PushEvent(&second);
+  SDL_PushEvent(&third);
+  EXPECT_EQ(input.PollEvent(), InputEvent::ReturnReleased);
+  EXPECT_EQ(input.PollEvent(), InputEvent::ReturnReleased);
+  EXPECT_EQ(input.PollEvent(), InputEvent::ShiftReleased);
+  EXPECT_EQ(input.PollEvent(), InputEvent::None);
+}
+
+TEST_F(PlatformSystem, TerminationSignalArrivesAsAQuit) {
+  Input& input = system_->GamePlatform().input;
+  while (input.PollEvent() != InputEvent::None) {
+  }
+  std::raise(SIGTERM);  // SDL's handler turns it into a quit event
+  InputEvent event = InputEvent::None;
+  for (int i = 0; i < 100 && event != InputEvent::Quit; ++i) event = input.PollEvent();
+  EXPECT_EQ(event, InputEvent::Quit);
+}
+
+TEST_F(PlatformSystem, HeldKeysComeFromTheSnapshot) {
+  Input& input = system_->GamePlatform().input;
+  input.PumpEvents();
+  EXPECT_FALSE(input.IsHeld(ScancodeLeftShift));
+  EXPECT_FALSE(input.IsHeld(ScancodeUp));
+  EXPECT_FALSE(input.IsHeld(static_cast<Scancode>(-1)));
+  EXPECT_FALSE(input.IsHeld(static_cast<Scancode>(100000)));
+}
+
+TEST_F(PlatformSystem, ClockCountsMilliseconds) {
+  Clock& clock = system_->GamePlatform().clock;
+  const std::uint64_t before = clock.TicksMs();
+  SDL_Delay(30);
+  const std::uint64_t after = clock.TicksMs();
+  EXPECT_GE(after - before, 30u);
+  EXPECT_LT(after - before, 2000u);
+}
+
+}  // namespace

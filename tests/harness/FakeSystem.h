@@ -1,0 +1,68 @@
+#pragma once
+// A stand-in for the platform's start-up and teardown steps: it records each
+// step, can be told which of them fail and which pictures or sounds are
+// missing, and hands the game the recording platform.
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "RecordingPlatform.h"
+#include "platform/System.h"
+
+class FakeSystem : public System {
+ public:
+  RecordingPlatform rec;
+  std::vector<std::string> steps;
+  std::vector<std::string> logs;
+  std::set<int> missingTextures;
+  std::set<int> missingSounds;
+  bool windowFails = false;
+  bool rendererFails = false;
+  bool audioFails = false;
+  // Moves the clock on by this much each time the game reads it.
+  std::uint64_t msPerTick = 16;
+
+  void InitSubsystems() override { steps.push_back("init"); }
+  bool CreateWindow() override { steps.push_back("window"); return !windowFails; }
+  bool CreateRenderer() override { steps.push_back("renderer"); return !rendererFails; }
+  bool InitAudioEngine() override { steps.push_back("audio"); return !audioFails; }
+  void ConfigureDisplay() override { steps.push_back("display"); }
+  void SetMasterVolume(float volume) override { steps.push_back("volume " + std::to_string(volume)); }
+  unsigned seed = 1;
+  unsigned RandomSeed() override { return seed; }
+  void LoadTexture(TextureId texture) override {
+    steps.push_back(std::string("load ") + TextureCatalog[texture].name);
+  }
+  void FreeSurfaces() override { steps.push_back("free surfaces"); }
+  bool TextureLoaded(TextureId texture) override {
+    steps.push_back(std::string("check ") + TextureCatalog[texture].name);
+    return missingTextures.count(texture) == 0;
+  }
+  void Log(const char* message) override { logs.emplace_back(message); }
+  void CreateSound(SoundId sound) override { steps.push_back(std::string("sound ") + SoundCatalog[sound].name); }
+  void UninitAudioEngine() override { steps.push_back("uninit audio"); }
+  void DestroyTexture(TextureId texture) override {
+    steps.push_back(std::string("destroy ") + TextureCatalog[texture].name);
+  }
+  void DestroyRenderer() override { steps.push_back("destroy renderer"); }
+  void DestroyWindow() override { steps.push_back("destroy window"); }
+  void Quit() override { steps.push_back("quit"); }
+  Platform& GamePlatform() override { return platform_; }
+
+  int StepIndex(const std::string& step) const;
+  int CountStepsStartingWith(const std::string& prefix) const;
+
+ private:
+  class TickingClock : public Clock {
+   public:
+    explicit TickingClock(FakeSystem& owner) : owner_(owner) {}
+    std::uint64_t TicksMs() override { return now_ += owner_.msPerTick; }
+
+   private:
+    FakeSystem& owner_;
+    std::uint64_t now_ = 0;
+  };
+  TickingClock clock_{*this};
+  Platform platform_{rec.drawing, rec.audio, rec.input, clock_};
+};

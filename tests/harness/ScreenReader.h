@@ -1,0 +1,16 @@
+#pragma once
+// Reads back what a recorded frame showed, the way a person reads the screen.
+
+#include <string>
+
+#include "RecordingPlatform.h"
+
+// True when the grey dialogue band was drawn.
+bool DialogueBandShown(const RecordingDrawing& frame);
+
+// The line of text drawn on the text row, rebuilt from the glyph cells and
+// their places (undrawn characters read as spaces; trailing spaces dropped).
+std::string DrawnDialogueText(const RecordingDrawing& frame);
+
+// A script line as it reads on screen: characters without a glyph become spaces.
+std::string AsDrawn(const std::string& line);

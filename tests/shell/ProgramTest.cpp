@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include "harness/FakeSystem.h"
+#include "shell/Program.h"
+
+namespace {
+
+int CountPrefix(const std::vector<std::string>& steps, const std::string& prefix) {
+  int count = 0;
+  for (const auto& s : steps)
+    if (s.rfind(prefix, 0) == 0) ++count;
+  return count;
+}
+
+TEST(StartUp, ClosingTheWindowOnTheTitleEndsWithStatusZeroWithoutAGameFrame) {
+  FakeSystem system;
+  system.rec.input.events = {InputEvent::Quit};
+  EXPECT_EQ(RunProgram(system), 0);
+  // The game loop draws the backdrop first in each frame; the title never does.
+  EXPECT_FALSE(system.rec.drawing.Drew(HouseBedRoomBedTexture));
+  EXPECT_TRUE(system.logs.empty());
+}
+
+TEST(StartUp, RunsItsStepsInOrderAndTearsDownInOrder) {
+  FakeSystem system;
+  system.rec.input.events = {InputEvent::ShiftReleased};
+  ASSERT_EQ(RunProgram(system), 0);
+  const auto& steps = system.steps;
+  ASSERT_GE(steps.size(), 8u);
+  EXPECT_EQ(steps[0], "init");
+  EXPECT_EQ(steps[1], "window");
+  EXPECT_EQ(steps[2], "renderer");
+  EXPECT_EQ(steps[3], "audio");
+  EXPECT_EQ(steps[4], "display");
+  EXPECT_EQ(steps[5], "volume 1.500000");
+  EXPECT_EQ(steps[6], "load HouseBedRoomBedTexture");
+  // Every picture is loaded before the surfaces are freed and any is checked.
+  EXPECT_EQ(system.StepIndex("free surfaces"), 6 + TextureCount);
+  EXPECT_LT(system.StepIndex("check JumpscareTexture"), system.StepIndex("sound BirdsSound"));
+  EXPECT_EQ(CountPrefix(steps, "sound "), SoundCount);
+  // Teardown: audio first, each texture once, renderer, window, quit last.
+  const int uninit = system.StepIndex("uninit audio");
+  ASSERT_GT(uninit, 0);
+  EXPECT_EQ(CountPrefix(steps, "destroy ") , TextureCount + 2);
+  EXPECT_EQ(steps[uninit + 1], "destroy HouseBedRoomBedTexture");
+  EXPECT_EQ(steps[steps.size() - 3], "destroy renderer");
+  EXPECT_EQ(steps[steps.size() - 2], "destroy window");
+  EXPECT_EQ(steps.back(), "quit");
+}
+
+TEST(StartUp, AudioEngineThatCannotStartReturnsOneBeforeAnyPictureWithoutALogLine) {
+  FakeSystem system;
+  system.audioFails = true;
+  EXPECT_EQ(RunProgram(system), 1);
+  EXPECT_EQ(CountPrefix(system.steps, "load "), 0);
+  EXPECT_TRUE(system.logs.empty());
+  EXPECT_EQ(system.steps.back(), "quit");
+}
+
+TEST(StartUp, AllThreeCreationsAreAttemptedBeforeTheOneTest) {
+  FakeSystem system;
+  system.windowFails = true;
+  EXPECT_EQ(RunProgram(system), 1);
+  EXPECT_NE(system.StepIndex("renderer"), -1);
+  EXPECT_NE(system.StepIndex("audio"), -1);
+  EXPECT_EQ(system.StepIndex("display"), -1);
+  EXPECT_TRUE(system.logs.empty());
+}
+
+TEST(TextureCheck, MissingTipIsLoggedAfterEveryLoadWasAttempted) {
+  FakeSystem system;
+  system.missingTextures = {TipTexture};
+  EXPECT_EQ(RunProgram(system), 1);
+  EXPECT_EQ(CountPrefix(system.steps, "load "), TextureCount);
+  ASSERT_EQ(system.logs.size(), 1u);
+  EXPECT_EQ(system.logs[0], "Texture: TipTexture Failed");
+  // Shut down without touching the audio engine or creating any sound.
+  EXPECT_EQ(system.steps.back(), "quit");
+  EXPECT_EQ(system.StepIndex("uninit audio"), -1);
+  EXPECT_EQ(CountPrefix(system.steps, "sound "), 0);
+}
+
+TEST(TextureCheck, OnlyTheFirstMissingPictureInCatalogOrderIsReported) {
+  FakeSystem system;
+  system.missingTextures = {TipTexture, CursorTexture};
+  EXPECT_EQ(RunProgram(system), 1);
+  ASSERT_EQ(system.logs.size(), 1u);
+  EXPECT_EQ(system.logs[0], "Texture: CursorTexture Failed");
+}
+
+TEST(TextureCheck, PicturesInFoldersAreReportedByTheirWordNames) {
+  FakeSystem system;
+  system.missingTextures = {CarDriveTwoThreeTexture};
+  EXPECT_EQ(RunProgram(system), 1);
+  ASSERT_EQ(system.logs.size(), 1u);
+  EXPECT_EQ(system.logs[0], "Texture: CarDriveTwoThreeTexture Failed");
+}
+
+TEST(TextureSettings, AppliedOnceBeforeTheTitleInTheirOrder) {
+  FakeSystem system;
+  system.rec.input.events = {InputEvent::Quit};
+  RunProgram(system);
+  std::vector<DrawCall> settings;
+  for (const DrawCall& call : system.rec.drawing.calls) {
+    if (call.kind == DrawCall::Kind::Clear) break;  // the title's first frame
+    settings.push_back(call);
+  }
+  ASSERT_EQ(settings.size(), 3u + 3u + 23u);
+  EXPECT_EQ(settings[0].kind, DrawCall::Kind::Blend);
+  EXPECT_EQ(settings[0].texture, StaticTexture);
+  EXPECT_EQ(settings[3].kind, DrawCall::Kind::Alpha);
+  EXPECT_EQ(settings[3].texture, ScanlinesTexture);
+  EXPECT_EQ(settings[3].alpha, 100);
+  EXPECT_EQ(settings[4].alpha, 5);
+  EXPECT_EQ(settings[6].kind, DrawCall::Kind::Nearest);
+  EXPECT_EQ(settings[6].texture, MoveTexture);
+  EXPECT_EQ(settings[14].texture, HouseBedRoomBedTexture);  // the backdrop at that moment
+  EXPECT_EQ(settings.back().texture, PhotoTexture);
+}
+
+}  // namespace

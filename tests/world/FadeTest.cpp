@@ -1,0 +1,266 @@
+#include <gtest/gtest.h>
+
+#include "harness/Scenes.h"
+#include "world/SceneTable.h"
+#include "world/Views.h"
+
+namespace {
+
+TEST(Fade, TimelineAt60Hz) {
+  FrameDriver driver = StandingIn(1, HouseBedRoomMiddleTexture);
+  driver.state.BackgroundRect.x = -575;  // inside the bedroom door
+  driver.state.FootstepSurface = 0;
+  driver.Frame();
+  ASSERT_TRUE(driver.state.ExitReady);
+  driver.ReleaseReturn();
+  driver.Frame();
+  EXPECT_TRUE(driver.state.FadingOut);
+  EXPECT_EQ(driver.rec.audio.PlayedOnce(), std::vector<std::string>{FootstepsWoodFile});
+
+  int fadeOutFrames = 0;
+  int previous = driver.state.FadeAlpha;
+  while (driver.state.FadingOut) {
+    driver.Frame();
+    ++fadeOutFrames;
+    EXPECT_EQ(driver.state.WalkSpeed, 0);
+    if (driver.state.FadingOut) {
+      EXPECT_GT(driver.state.FadeAlpha, previous);  // rising every frame
+      EXPECT_EQ(driver.state.SceneIndex, 1);
+    }
+    previous = driver.state.FadeAlpha;
+    ASSERT_LT(fadeOutFrames, 30);
+  }
+  // About a quarter of a second to black at 1000 units per second.
+  EXPECT_GE(fadeOutFrames, 15);
+  EXPECT_LE(fadeOutFrames, 17);
+  // The frame that completed the fade-out also took the first fade-in step and
+  // applied the row: the living room, at its view.
+  EXPECT_TRUE(driver.state.FadingIn);
+  EXPECT_GT(driver.state.FadeAlpha, 220);
+  EXPECT_EQ(driver.state.SceneIndex, 2);
+  EXPECT_EQ(driver.state.BackgroundTexture, LivingRoomTexture);
+  EXPECT_EQ(driver.state.BackgroundRect, RoomView);
+  EXPECT_FALSE(driver.state.SceneChangePending);
+
+  int fadeInFrames = 0;
+  while (driver.state.FadingIn) {
+    driver.state.ExitReady = true;  // whatever set it, a fade-in frame clears it
+    driver.Frame();
+    ++fadeInFrames;
+    if (driver.state.FadingIn) {
+      EXPECT_FALSE(driver.state.ExitReady);
+      EXPECT_EQ(driver.state.WalkSpeed, 0);
+    }
+    EXPECT_EQ(driver.state.SceneIndex, 2);  // one row per fade
+    ASSERT_LT(fadeInFrames, 30);
+  }
+  EXPECT_GE(fadeInFrames, 14);
+  EXPECT_EQ(driver.state.FadeAlpha, 0);
+  EXPECT_EQ(driver.state.WalkSpeed, 250);
+  EXPECT_TRUE(driver.state.SceneChangePending);
+}
+
+TEST(Fade, FirstGameFrameEndsTheTitlesFadeWithoutApplyingARow) {
+  FrameDriver driver;
+  driver.state.SceneIndex = 1;  // a scene that has a row
+  driver.Frame();
+  EXPECT_EQ(driver.state.SceneIndex, 1);
+  EXPECT_FALSE(driver.state.FadingIn);
+  EXPECT_EQ(driver.state.WalkSpeed, 250);
+  EXPECT_TRUE(driver.state.SceneChangePending);
+}
+
+TEST(Fade, ReturnDuringAFadeDoesNothing) {
+  FrameDriver driver = StandingIn(2, LivingRoomTexture);
+  driver.state.BackgroundRect.x = -300;
+  driver.Frame();
+  driver.ReleaseReturn();
+  driver.Frame();
+  ASSERT_TRUE(driver.state.FadingOut);
+  driver.ReleaseReturn();  // a second press during the fade-out it started
+  driver.Frame();
+  EXPECT_TRUE(driver.rec.audio.PlayedOnce().empty());
+  driver.RunUntil([](const GameState& s) { return s.FadingIn; });
+  driver.state.ExitReady = true;
+  driver.ReleaseReturn();  // during the fade-in
+  driver.Frame();
+  EXPECT_TRUE(driver.rec.audio.PlayedOnce().empty());
+  driver.RunUntil([](const GameState& s) { return !s.FadingIn; });
+  EXPECT_EQ(driver.state.SceneIndex, 3);
+}
+
+struct GuardCase {
+  int scene;
+  bool dialogue;
+  bool hold;
+  bool animating;
+  bool applies;
+};
+
+class RowGuards : public testing::TestWithParam<GuardCase> {};
+
+TEST_P(RowGuards, ApplyOnlyWhenTheyHold) {
+  const GuardCase c = GetParam();
+  FrameDriver driver = StandingIn(c.scene, LivingRoomTexture);
+  driver.state.DialogueActive = c.dialogue;
+  driver.state.NextDayHold = c.hold;
+  driver.state.Animating = c.animating;
+  driver.state.FadingOut = true;
+  driver.state.FadeAlpha = 250;
+  driver.state.NextDayHold = c.hold;
+  if (c.hold) driver.state.NextDayTimer = 100;  // keep the card up
+  for (int i = 0; i < 3; ++i) driver.Frame();
+  EXPECT_EQ(driver.state.SceneIndex, c.applies ? c.scene + 1 : c.scene);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows14And18, RowGuards,
+                         testing::Values(GuardCase{14, false, false, false, true},
+                                         GuardCase{14, true, false, false, false},
+                                         GuardCase{18, false, false, false, true},
+                                         GuardCase{18, false, false, true, false}));
+
+TEST(Fade, RowsThirtyFiveAndThirtySixNeedNoDarkness) {
+  for (int scene : {35, 36}) {
+    FrameDriver driver = StandingIn(scene, CabinBathroomTexture);
+    driver.state.FadingIn = true;
+    driver.state.FadeAlpha = 10;  // far from dark
+    driver.state.LightsOutTimer = 100;
+    driver.Frame();
+    EXPECT_EQ(driver.state.SceneIndex, scene + 1) << "row " << scene;
+  }
+  FrameDriver driver = StandingIn(34, CabinKitchenTexture);
+  driver.state.FadingIn = true;
+  driver.state.FadeAlpha = 10;
+  driver.Frame();
+  EXPECT_EQ(driver.state.SceneIndex, 34) << "other rows keep the darkness test";
+}
+
+TEST(Fade, RowSixtySixKeepsWhereThePlayerStood) {
+  FrameDriver driver = StandingIn(66, CabinKitchenNoRodTexture);
+  driver.state.BackgroundRect = {-520, -130, 2000, 1000};
+  driver.state.UseReady = true;
+  driver.state.RodVisible = true;
+  driver.ReleaseReturn();
+  driver.RunUntil([](const GameState& s) { return s.SceneIndex == 67; });
+  EXPECT_EQ(driver.state.BackgroundTexture, CabinKitchenUhOhTexture);
+  EXPECT_FLOAT_EQ(driver.state.BackgroundRect.x, -520);
+  EXPECT_FLOAT_EQ(driver.state.BackgroundRect.y, -130);
+  EXPECT_FALSE(driver.state.RodVisible);
+}
+
+TEST(NextDayHold, KeepsAFadeOutBlackWithTheCardUntilCleared) {
+  FrameDriver driver = StandingIn(12, LivingRoomTexture);
+  driver.state.FadingOut = true;
+  driver.state.NextDayHold = true;
+  driver.state.NextDayTimer = 1000;  // nothing clears it in scene 12
+  for (int i = 0; i < 120; ++i) {
+    driver.Frame();
+    ASSERT_TRUE(driver.state.FadingOut);
+    ASSERT_FALSE(driver.state.FadingIn);
+  }
+  EXPECT_EQ(driver.rec.drawing.DrawsOf(NextDayTexture).size(), 1u);
+  EXPECT_EQ(driver.state.SceneIndex, 12);
+  driver.state.NextDayHold = false;
+  driver.Frame();
+  EXPECT_TRUE(driver.state.FadingIn);
+  EXPECT_EQ(driver.state.SceneIndex, 13);
+}
+
+TEST(NextDayHold, PinsAFadeInBlackAtAnyRate) {
+  for (double hz : {60.0, 40.0, 30.0, 20.0}) {
+    FrameDriver driver = StandingIn(48, CabinBedRoomTexture);
+    driver.SetRate(hz);
+    driver.state.FadingOut = true;
+    driver.RunUntil([](const GameState& s) { return s.SceneIndex == 49; });
+    driver.Step();
+    driver.Step();
+    // Card on black for the six seconds, then scene 50 fades in.
+    int cardFrames = 0;
+    while (driver.state.SceneIndex == 49) {
+      driver.Step();
+      if (driver.rec.drawing.Drew(NextDayTexture)) ++cardFrames;
+      ASSERT_LT(cardFrames, 10000);
+    }
+    EXPECT_NEAR(cardFrames / hz, 6.0, 0.2) << hz << " Hz";
+    EXPECT_EQ(driver.state.SceneIndex, 50);
+    EXPECT_EQ(driver.state.BackgroundTexture, CabinBedTexture);
+  }
+}
+
+TEST(Fade, SlowFadesFinishOnFastDisplays) {
+  for (int speed : {100, 350}) {
+    for (double hz : {144.0, 240.0, 360.0}) {
+      FrameDriver driver = StandingIn(3, KitchenTexture);
+      driver.SetRate(hz);
+      driver.state.FadeSpeed = speed;
+      driver.state.FadingOut = true;
+      int frames = 0;
+      while (driver.state.FadingOut && frames < 100000) {
+        driver.Step();
+        ++frames;
+      }
+      // The rate in units per second stays what it is at any display rate.
+      EXPECT_NEAR(frames / hz, 255.0 / speed, 0.05) << speed << " at " << hz << " Hz";
+      EXPECT_EQ(driver.state.SceneIndex, 4);
+    }
+  }
+}
+
+TEST(Fade, RowsApplyAtTwentyHertz) {
+  FrameDriver driver = StandingIn(3, KitchenTexture);
+  driver.SetRate(20);
+  driver.state.FadingOut = true;
+  driver.RunUntil([](const GameState& s) { return s.FadingIn; });
+  EXPECT_EQ(driver.state.SceneIndex, 4);
+  EXPECT_EQ(driver.state.BackgroundTexture, BathroomTexture);
+}
+
+TEST(SceneTable, SoundCommandsOfARow) {
+  FrameDriver driver = StandingIn(18, CarDriveTwoEightTexture);
+  driver.rec.audio.Start(CarDrivingSound);
+  driver.state.FadingOut = true;
+  driver.RunUntil([](const GameState& s) { return s.SceneIndex == 19; });
+  EXPECT_FALSE(driver.rec.audio.playing[CarDrivingSound]);
+  EXPECT_TRUE(driver.rec.audio.playing[ScaryAmbienceSound]);
+  EXPECT_TRUE(driver.rec.audio.looping[ScaryAmbienceSound]);
+}
+
+TEST(SceneTable, LastRowStaysOnTheClosingScreen) {
+  FrameDriver driver = StandingIn(92, DriveAwaySheetTexture);
+  driver.rec.audio.Start(CarDrivingSound);
+  driver.rec.audio.Start(CreepyChordsSound);
+  driver.state.FadeSpeed = 100;
+  driver.state.FadingOut = true;
+  driver.RunUntil([](const GameState& s) { return s.FadingIn; }, 1000);
+  EXPECT_EQ(driver.state.SceneIndex, 92);
+  EXPECT_EQ(driver.state.BackgroundTexture, ThxForPlayTexture);
+  EXPECT_TRUE(driver.state.ShiftQuitAllowed);
+  EXPECT_TRUE(driver.rec.audio.playing[BirdsSound]);
+  EXPECT_FALSE(driver.rec.audio.playing[CarDrivingSound]);
+  EXPECT_FALSE(driver.rec.audio.playing[CreepyChordsSound]);
+  // The closing screen comes up slowly, at the drive away's 100 units a second.
+  int frames = 0;
+  while (driver.state.FadingIn) {
+    driver.Frame();
+    ++frames;
+  }
+  EXPECT_NEAR(frames / 60.0, 2.55, 0.1);
+}
+
+TEST(SceneTable, EveryRowLeadsToTheNextScene) {
+  for (int scene = 0; scene <= LastStoryScene; ++scene) {
+    const SceneRow* row = FindSceneRow(scene);
+    if (!row) continue;
+    GameState state = GameStartState();
+    state.SceneIndex = scene;
+    state.DialogueActive = false;
+    state.Animating = false;
+    RecordingAudio audio;
+    ApplySceneRow(state, audio, 255);
+    EXPECT_EQ(state.SceneIndex, scene == 92 ? 92 : scene + 1) << "row " << scene;
+  }
+  for (int scene : {0, 13, 20, 49, 56, 71, 72, 75, 77, 79, 86, 87, 93, DeathScene})
+    EXPECT_EQ(FindSceneRow(scene), nullptr) << scene;
+}
+
+}  // namespace
