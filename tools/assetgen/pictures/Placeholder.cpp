@@ -1,4 +1,0 @@
-// Stands in for the picture painter until it is merged: paints nothing.
-#include "Pictures.h"
-
-void PaintPictures(const std::filesystem::path&) {}
