@@ -62,7 +62,7 @@ Canvas PaintBedroom(float rise) {
 
   // The bed: lying in it, the blanket fills the foreground; standing, its end
   // is still in the corner of the eye.
-  const float blanketTop = 172 + 110 * rise;
+  const float blanketTop = 158 + 120 * rise;
   for (int x = 0; x < c.Width(); ++x) {
     const float fold = 6 * std::sin(x * 0.045f) + 4 * std::sin(x * 0.11f + 1.3f);
     const float knee = 16 * std::exp(-std::pow((x - 300) / 60.0f, 2.0f));  // the feet under the blanket

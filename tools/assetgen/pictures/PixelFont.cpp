@@ -90,7 +90,7 @@ int TextWidth(std::string_view text, int scale) {
 }
 
 void DrawText(Canvas& c, int x, int y, std::string_view text, Color color, int scale, Color shadow) {
-  if (shadow != Clear) DrawText(c, x + scale, y + scale, text, shadow, scale);
+  if (shadow != Clear) DrawText(c, x + 1, y + 1, text, shadow, scale);
   for (char ch : text) {
     const Glyph* g = FindGlyph(ch);
     if (g) DrawGlyph(c, *g, x, y, color, scale);

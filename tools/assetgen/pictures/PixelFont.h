@@ -30,7 +30,7 @@ void DrawGlyph(Canvas& c, const Glyph& glyph, int x, int y, Color color, int sca
 int TextWidth(std::string_view text, int scale = 1);
 
 // Draws a line with its top left at (x, y); a shadow colour other than Clear
-// is drawn one scaled pixel down and to the right first.
+// is drawn one pixel down and to the right first.
 void DrawText(Canvas& c, int x, int y, std::string_view text, Color color, int scale = 1, Color shadow = Clear);
 // The same, centred on column cx.
 void DrawTextCentered(Canvas& c, int cx, int y, std::string_view text, Color color, int scale = 1,
