@@ -107,6 +107,21 @@ TEST(GeneratedPictures, BackdropsAreAQuarterOfTheirDrawnSize) {
   }
 }
 
+TEST(GeneratedPictures, OnlySpritesAndOverlaysHaveTransparentParts) {
+  // Everything drawn as a backdrop or over the whole screen covers what is under it.
+  const std::set<TextureId> seeThrough = {MoveTexture,       UseTexture,         ToothBrushTexture, LettersTexture,
+                                          PizzaTexture,      SymbolsTexture,     NextDayTexture,    SoupTexture,
+                                          LighterTexture,    ScanlinesTexture,   WaterBottleTexture, WalkTexture,
+                                          FishingRodTexture, FishingRodUsingTexture, ClickALotTexture, CursorTexture};
+  for (int id = 0; id < TextureCount; ++id) {
+    if (seeThrough.count(static_cast<TextureId>(id))) continue;
+    const art::RgbaImage image = Load(static_cast<TextureId>(id));
+    int clear = 0;
+    for (std::size_t i = 3; i < image.rgba.size(); i += 4) clear += image.rgba[i] != 255;
+    EXPECT_EQ(clear, 0) << TextureCatalog[id].name << " has pixels that are not opaque";
+  }
+}
+
 // ---- The font sheets ------------------------------------------------------------------
 
 TEST(FontSheets, EveryLetterCellHoldsAGlyphAndTheNulCellNothing) {

@@ -256,9 +256,8 @@ void PaintLakeView(Canvas& c, const Ground& g, float shoreZ, float walked, int p
     for (int x = 0; x < c.Width(); ++x) c.Set(x, y, shore.Get(x, y));
   for (int y = static_cast<int>(farShoreRow) + 1; y < c.Height(); ++y) {
     for (int x = 0; x < c.Width(); ++x) {
-      float gx, gz;
-      if (!g.Cast(x, y, &gx, &gz)) continue;
-      if (gz + walked < shoreZ) continue;  // land, painted by the caller
+      float gx = 0, gz = 1e4f;  // above the horizon: the far water under the shore
+      if (g.Cast(x, y, &gx, &gz) && gz + walked < shoreZ - 1) continue;  // land, painted over it by the caller
       const float depth = y - farShoreRow;
       const float ripple = std::sin(gz * 3.1f + phase * 1.7f + std::sin(gx * 0.7f) * 1.5f);
       const int mirrorY = static_cast<int>(farShoreRow - depth * 0.9f + ripple * std::min(3.0f, depth * 0.08f));
