@@ -1,21 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "harness/FrameDriver.h"
+#include "harness/Scenes.h"
 #include "presentation/Animations.h"
 #include "world/SceneTable.h"
 #include "world/Views.h"
 
 namespace {
-
-// Arrives in `scene` by its row, as the story does, with the fade over.
-FrameDriver ArrivedIn(int scene) {
-  FrameDriver driver;
-  driver.Frame();
-  driver.state.SceneIndex = scene - 1;
-  driver.state.DialogueActive = false;
-  ApplySceneRow(driver.state, driver.rec.audio, 255);
-  return driver;
-}
 
 TEST(ForestWalk, FrozenWhileNoKeyIsHeldAndDoneAfterEightLoops) {
   FrameDriver driver = ArrivedIn(42);

@@ -1,19 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "harness/FrameDriver.h"
+#include "harness/Scenes.h"
 #include "world/SceneTable.h"
 #include "world/Views.h"
 
 namespace {
-
-FrameDriver ArrivedIn(int scene) {
-  FrameDriver driver;
-  driver.Frame();
-  driver.state.SceneIndex = scene - 1;
-  driver.state.DialogueActive = false;
-  ApplySceneRow(driver.state, driver.rec.audio, 255);
-  return driver;
-}
 
 // In bed on the last night, the warning just read: the countdown runs.
 FrameDriver Warned() {

@@ -2,20 +2,10 @@
 
 #include <cstdlib>
 
-#include "harness/FrameDriver.h"
+#include "harness/Scenes.h"
 #include "world/Views.h"
 
 namespace {
-
-FrameDriver In(int scene, TextureId backdrop, FRect view = ScreenView) {
-  FrameDriver driver;
-  driver.Frame();
-  driver.state.SceneIndex = scene;
-  driver.state.BackgroundTexture = backdrop;
-  driver.state.BackgroundRect = view;
-  driver.state.DialogueActive = false;
-  return driver;
-}
 
 int BrushingSounds(const RecordingAudio& audio) {
   return audio.TimesPlayed(BrushTeethOneFile) + audio.TimesPlayed(BrushTeethTwoFile) +
@@ -23,7 +13,7 @@ int BrushingSounds(const RecordingAudio& audio) {
 }
 
 TEST(Brushing, TwentyStrokesAfterTheReturnThatStarts) {
-  FrameDriver driver = In(5, BathroomSinkTexture);
+  FrameDriver driver = StandingIn(5, BathroomSinkTexture, ScreenView);
   driver.state.UseReady = true;
   driver.ReleaseReturn();
   driver.Frame();
@@ -56,7 +46,7 @@ TEST(Brushing, TwentyStrokesAfterTheReturnThatStarts) {
 }
 
 TEST(Brushing, WhileALineIsShownStrokesCountButTheBrushStays) {
-  FrameDriver driver = In(56, CabinSinkTexture);
+  FrameDriver driver = StandingIn(56, CabinSinkTexture, ScreenView);
   driver.state.UseReady = true;
   driver.state.BrushStrokes = 33;  // left from the first morning: reset in the cabin
   driver.ReleaseReturn();
@@ -84,7 +74,7 @@ TEST(Brushing, WhileALineIsShownStrokesCountButTheBrushStays) {
 
 TEST(BookingComputer, TheCursorClicksOnceAndThePageChangesOnTheNextPulse) {
   for (float phase : {0.0f, 0.5f, 0.99f}) {
-    FrameDriver driver = In(10, ComputerOffTexture);
+    FrameDriver driver = StandingIn(10, ComputerOffTexture, ScreenView);
     driver.state.UseReady = true;
     driver.state.RepeatTimer = phase;
     driver.ReleaseReturn();
@@ -120,7 +110,7 @@ TEST(BookingComputer, TheCursorClicksOnceAndThePageChangesOnTheNextPulse) {
 
 // At the lake, fishing started, the first bite window opening after `wait` s.
 FrameDriver Fishing(float wait) {
-  FrameDriver driver = In(61, LakeTexture, RoomView);
+  FrameDriver driver = StandingIn(61, LakeTexture, RoomView);
   driver.state.UseReady = true;
   driver.state.RodVisible = true;
   driver.state.ClickWaitTimer = wait;

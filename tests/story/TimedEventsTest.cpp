@@ -1,21 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "harness/FrameDriver.h"
+#include "harness/Scenes.h"
 #include "harness/ScreenReader.h"
 #include "story/TimedEvents.h"
 #include "world/SceneTable.h"
 #include "world/Views.h"
 
 namespace {
-
-FrameDriver ArrivedIn(int scene) {
-  FrameDriver driver;
-  driver.Frame();
-  driver.state.SceneIndex = scene - 1;
-  driver.state.DialogueActive = false;
-  ApplySceneRow(driver.state, driver.rec.audio, 255);
-  return driver;
-}
 
 TEST(TelevisionEvening, FiveSecondsThenTheCardForSixThenMorning) {
   FrameDriver driver = ArrivedIn(13);

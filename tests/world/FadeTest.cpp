@@ -1,20 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "harness/FrameDriver.h"
+#include "harness/Scenes.h"
 #include "world/SceneTable.h"
 #include "world/Views.h"
 
 namespace {
-
-// A driver standing in `scene` with the fade at rest and no line shown.
-FrameDriver StandingIn(int scene, TextureId backdrop = LivingRoomTexture) {
-  FrameDriver driver;
-  driver.Frame();  // the title's fade ends
-  driver.state.SceneIndex = scene;
-  driver.state.BackgroundTexture = backdrop;
-  driver.state.DialogueActive = false;
-  return driver;
-}
 
 TEST(Fade, TimelineAt60Hz) {
   FrameDriver driver = StandingIn(1, HouseBedRoomMiddleTexture);
@@ -81,7 +71,7 @@ TEST(Fade, FirstGameFrameEndsTheTitlesFadeWithoutApplyingARow) {
 }
 
 TEST(Fade, ReturnDuringAFadeDoesNothing) {
-  FrameDriver driver = StandingIn(2);
+  FrameDriver driver = StandingIn(2, LivingRoomTexture);
   driver.state.BackgroundRect.x = -300;
   driver.Frame();
   driver.ReleaseReturn();
@@ -111,7 +101,7 @@ class RowGuards : public testing::TestWithParam<GuardCase> {};
 
 TEST_P(RowGuards, ApplyOnlyWhenTheyHold) {
   const GuardCase c = GetParam();
-  FrameDriver driver = StandingIn(c.scene);
+  FrameDriver driver = StandingIn(c.scene, LivingRoomTexture);
   driver.state.DialogueActive = c.dialogue;
   driver.state.NextDayHold = c.hold;
   driver.state.Animating = c.animating;
@@ -159,7 +149,7 @@ TEST(Fade, RowSixtySixKeepsWhereThePlayerStood) {
 }
 
 TEST(NextDayHold, KeepsAFadeOutBlackWithTheCardUntilCleared) {
-  FrameDriver driver = StandingIn(12);
+  FrameDriver driver = StandingIn(12, LivingRoomTexture);
   driver.state.FadingOut = true;
   driver.state.NextDayHold = true;
   driver.state.NextDayTimer = 1000;  // nothing clears it in scene 12

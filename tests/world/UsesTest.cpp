@@ -1,20 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "harness/FrameDriver.h"
+#include "harness/Scenes.h"
 #include "world/Views.h"
 
 namespace {
-
-// Standing in `scene` with the fade over and no line shown.
-FrameDriver In(int scene, TextureId backdrop, FRect view = RoomView) {
-  FrameDriver driver;
-  driver.Frame();
-  driver.state.SceneIndex = scene;
-  driver.state.BackgroundTexture = backdrop;
-  driver.state.BackgroundRect = view;
-  driver.state.DialogueActive = false;
-  return driver;
-}
 
 int FramesWith(FrameDriver& driver, TextureId texture, int frames) {
   int count = 0;
@@ -27,7 +16,7 @@ int FramesWith(FrameDriver& driver, TextureId texture, int frames) {
 
 TEST(Eating, BreakfastAtHomeShowsTheFoodForThreeSecondsThenTheDoor) {
   for (int choice : {0, 1, 2}) {
-    FrameDriver driver = In(7, KitchenCloseTexture, ScreenView);
+    FrameDriver driver = StandingIn(7, KitchenCloseTexture, ScreenView);
     driver.state.FoodChoice = choice;
     driver.Frame();
     ASSERT_TRUE(driver.state.UseReady);
@@ -49,7 +38,7 @@ TEST(Eating, BreakfastAtHomeShowsTheFoodForThreeSecondsThenTheDoor) {
 
 TEST(Eating, CabinMealsEndInTheirThoughts) {
   for (auto [scene, line] : {std::pair{26, 41}, std::pair{53, 89}}) {
-    FrameDriver driver = In(scene - 1, scene == 26 ? CabinKitchenTexture : CabinKitchenUhOhTexture);
+    FrameDriver driver = StandingIn(scene - 1, scene == 26 ? CabinKitchenTexture : CabinKitchenUhOhTexture);
     driver.state.FadingOut = true;
     driver.RunUntil([&](const GameState& s) { return s.SceneIndex == scene && !s.FadingIn; });
     ASSERT_TRUE(driver.state.UseReady) << scene;
@@ -64,7 +53,7 @@ TEST(Eating, CabinMealsEndInTheirThoughts) {
 }
 
 TEST(Drinking, TheBottleFreezesTheWalkForThreeSecondsThenAnyReturnWalksOn) {
-  FrameDriver driver = In(43, ForestCarTexture);
+  FrameDriver driver = StandingIn(43, ForestCarTexture);
   driver.state.BackgroundRect.x = -570;
   driver.Frame();
   ASSERT_TRUE(driver.state.UseReady);
@@ -92,7 +81,7 @@ TEST(Drinking, TheBottleFreezesTheWalkForThreeSecondsThenAnyReturnWalksOn) {
 }
 
 TEST(Telephone, AnswerHearBreathingHangUpAndWalkAwayTakeThreePresses) {
-  FrameDriver driver = In(71, TelephoneTexture, ScreenView);
+  FrameDriver driver = StandingIn(71, TelephoneTexture, ScreenView);
   driver.state.UseReady = true;
   driver.rec.audio.Start(TelephoneSound);
   driver.ReleaseReturn();
@@ -122,7 +111,7 @@ TEST(Telephone, AnswerHearBreathingHangUpAndWalkAwayTakeThreePresses) {
 }
 
 TEST(Photo, FirstLookThenPutItDown) {
-  FrameDriver driver = In(79, CabinPhotoTexture);
+  FrameDriver driver = StandingIn(79, CabinPhotoTexture);
   driver.state.UseReady = true;
   driver.state.NightTint = 160;
   driver.ReleaseReturn();
@@ -148,7 +137,7 @@ TEST(Photo, FirstLookThenPutItDown) {
 }
 
 TEST(Rod, TakenWithASlowFadeAndPutBackWithAFade) {
-  FrameDriver driver = In(58, CabinKitchenTwoTexture);
+  FrameDriver driver = StandingIn(58, CabinKitchenTwoTexture);
   driver.state.BackgroundRect.x = -100;
   driver.Frame();
   driver.ReleaseReturn();
@@ -168,7 +157,7 @@ TEST(Rod, TakenWithASlowFadeAndPutBackWithAFade) {
 }
 
 TEST(Lighter, LightsTheCampfireAndStartsItsThoughts) {
-  FrameDriver driver = In(31, CampfireTexture);
+  FrameDriver driver = StandingIn(31, CampfireTexture);
   driver.state.UseReady = true;
   driver.Frame();
   EXPECT_EQ(driver.rec.drawing.DrawsOf(LighterTexture).size(), 1u) << "held while the fire can be lit";
@@ -180,7 +169,7 @@ TEST(Lighter, LightsTheCampfireAndStartsItsThoughts) {
   EXPECT_EQ(driver.state.MessageIndex, 55);
   EXPECT_FALSE(driver.rec.drawing.Drew(LighterTexture));
 
-  FrameDriver second = In(77, CampfireTexture);
+  FrameDriver second = StandingIn(77, CampfireTexture);
   second.state.UseReady = true;
   second.ReleaseReturn();
   second.Frame();

@@ -1,0 +1,146 @@
+#!/usr/bin/env bash
+# The title screen is heard. A private PulseAudio server with one null sink
+# stands in for a sound card; the game, told to use that server, plays the
+# title's music and ambience into it, and a recording of the sink's monitor
+# must not be silence. With "Audio/MenuSong.mp3" taken away the title still
+# runs, and the recording still holds the ambience.
+source "$(dirname "$0")/lib/xvfb.bash"
+
+PULSE_PID=""
+RECORD_PID=""
+PULSE_DIR="$WORK_DIR/pulse"
+
+audio_cleanup() {
+  local pid
+  for pid in "$RECORD_PID" "$GAME_PID" "$PULSE_PID"; do
+    if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
+      kill -TERM "$pid" 2>/dev/null
+      wait "$pid" 2>/dev/null
+    fi
+  done
+  GAME_PID=""
+  cleanup
+}
+trap audio_cleanup EXIT
+
+# A sound server of our own: its own home, runtime folder and socket, one
+# null sink named "tarnwick", no other outputs and no autospawning.
+pulse_start() {
+  mkdir -p "$PULSE_DIR/home" "$PULSE_DIR/runtime" "$PULSE_DIR/xdg"
+  chmod 700 "$PULSE_DIR/runtime" "$PULSE_DIR/xdg"
+  export HOME="$PULSE_DIR/home" XDG_RUNTIME_DIR="$PULSE_DIR/xdg" PULSE_RUNTIME_PATH="$PULSE_DIR/runtime"
+  export PULSE_SERVER="unix:$PULSE_DIR/runtime/native"
+  # The client library must not start a server of its own behind our back.
+  mkdir -p "$HOME/.config/pulse"
+  echo "autospawn = no" >"$HOME/.config/pulse/client.conf"
+  pulseaudio --daemonize=no --system=false --exit-idle-time=-1 -n --use-pid-file=no \
+    --disable-shm=yes --log-target=stderr \
+    --load="module-null-sink sink_name=tarnwick rate=44100" \
+    --load="module-native-protocol-unix socket=$PULSE_DIR/runtime/native auth-anonymous=1" \
+    >"$PULSE_DIR/server.log" 2>&1 &
+  PULSE_PID=$!
+  local i
+  for i in $(seq 1 100); do
+    if pactl info >/dev/null 2>&1; then
+      log "PulseAudio is up at $PULSE_SERVER"
+      pactl set-default-sink tarnwick || fail "could not make the null sink the default"
+      return 0
+    fi
+    kill -0 "$PULSE_PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  cat "$PULSE_DIR/server.log" >&2
+  fail "PulseAudio did not start"
+}
+
+# Records the null sink's monitor for $2 seconds into $1 (raw 16-bit mono).
+record() {
+  local out=$1 seconds=$2
+  parec -d tarnwick.monitor --raw --format=s16le --rate=44100 --channels=1 >"$out" 2>"$PULSE_DIR/parec.log" &
+  RECORD_PID=$!
+  sleep "$seconds"
+  kill -TERM "$RECORD_PID" 2>/dev/null
+  wait "$RECORD_PID" 2>/dev/null
+  RECORD_PID=""
+  [ -s "$out" ] || fail "the recording $out is empty: $(cat "$PULSE_DIR/parec.log")"
+}
+
+# Prints "<samples> <peak> <rms dBFS>" of a raw 16-bit recording.
+levels() {
+  od -An -v -td2 -w2 "$1" | awk '
+    { x = $1 + 0; n++; s += x * x; if (x < 0) x = -x; if (x > p) p = x }
+    END {
+      if (n == 0) { print 0, 0, -999; exit }
+      r = sqrt(s / n); printf "%d %d %.1f\n", n, p, (r > 0 ? 20 * log(r / 32768) / log(10) : -999)
+    }'
+}
+
+# Fails unless the recording holds sound: a few seconds of it, not silence.
+assert_heard() {
+  local file=$1 what=$2 samples peak rms
+  read -r samples peak rms <<<"$(levels "$file")"
+  log "$what: $samples samples, peak $peak, RMS $rms dBFS"
+  [ "$samples" -gt $((44100 * 2)) ] || fail "$what: only $samples samples recorded"
+  [ "$peak" -gt 30 ] || fail "$what: the recording is silence (peak $peak)"
+  awk -v r="$rms" 'BEGIN { exit !(r > -70) }' || fail "$what: the recording is all but silence ($rms dBFS)"
+}
+
+# The game must be a client of our server in its own right (miniaudio's
+# PulseAudio backend), not through some other route.
+assert_game_is_pulse_client() {
+  local clients
+  clients=$(pactl list clients 2>/dev/null)
+  echo "$clients" | grep -q 'application.process.binary = "tarnwick"' ||
+    fail "the game is not a client of the sound server: $clients"
+  if echo "$clients" | grep -A30 'application.process.binary = "tarnwick"' | grep -qi 'alsa'; then
+    fail "the game reached the sound server through ALSA, not directly"
+  fi
+  pactl list sink-inputs | grep -q 'Sink: ' || fail "the game has no stream on the sink"
+  log "the game plays through PulseAudio as $(echo "$clients" | grep -B30 'application.process.binary = "tarnwick"' |
+    grep 'application.name = ' | tail -n 1 | sed 's/^[[:space:]]*//')"
+}
+
+# Runs the title from $1 for a while and records it into $2.
+hear_title() {
+  local dir=$1 out=$2 name=$3
+  game_start "$dir"
+  wait_for_window 30
+  wait_for_picture 30 "$name"
+  assert_game_is_pulse_client
+  record "$out" 5
+  game_alive || fail "the game ended while playing its title ($name)"
+  kill -TERM "$GAME_PID"
+  game_wait_exit 10
+  [ "$GAME_STATUS" -eq 0 ] || fail "SIGTERM should end the game with status 0, got $GAME_STATUS"
+  [ -z "$(sdl_log_lines)" ] || fail "the game logged: $(sdl_log_lines)"
+}
+
+command -v pulseaudio >/dev/null && command -v parec >/dev/null && command -v pactl >/dev/null ||
+  fail "pulseaudio and pulseaudio-utils are needed (scripts/setup installs them)"
+
+xvfb_start
+pulse_start
+
+# Before the game, the sink is silent: whatever is heard later is the game's.
+record "$WORK_DIR/before.raw" 3
+read -r samples peak rms <<<"$(levels "$WORK_DIR/before.raw")"
+log "before the game: $samples samples, peak $peak"
+[ "$peak" -le 1 ] || fail "the sink is not silent before the game starts (peak $peak)"
+
+# With everything in place: the title's music and ambience.
+assets_copy_dir
+hear_title "$RUN_DIR" "$WORK_DIR/title.raw" title
+assert_heard "$WORK_DIR/title.raw" "the title"
+
+# Without the menu song: the ambience alone, and the title otherwise the same.
+assets_copy_dir
+rm "$RUN_DIR/Assets/Audio/MenuSong.mp3" || fail "could not remove the menu song"
+hear_title "$RUN_DIR" "$WORK_DIR/no-song.raw" no-song
+assert_heard "$WORK_DIR/no-song.raw" "the title without its song"
+# The song was part of what was heard the first time, and is missing now.
+read -r _ _ withSong <<<"$(levels "$WORK_DIR/title.raw")"
+read -r _ _ withoutSong <<<"$(levels "$WORK_DIR/no-song.raw")"
+awk -v a="$withSong" -v b="$withoutSong" 'BEGIN { exit !(b < a - 1) }' ||
+  fail "without the menu song the title is not quieter ($withoutSong against $withSong dBFS)"
+
+log "PASS"

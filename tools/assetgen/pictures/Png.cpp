@@ -1,0 +1,101 @@
+#include "Png.h"
+
+#include <png.h>
+
+#include <cstdio>
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+namespace art {
+
+namespace {
+
+struct FileCloser {
+  void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+}  // namespace
+
+RgbaImage ToRgba(const Canvas& canvas) {
+  RgbaImage image{canvas.Width(), canvas.Height(), {}};
+  image.rgba.resize(static_cast<std::size_t>(image.width) * image.height * 4);
+  std::size_t i = 0;
+  for (Color c : canvas.Pixels()) {
+    const Rgba& p = Palette[c];
+    image.rgba[i++] = p.r;
+    image.rgba[i++] = p.g;
+    image.rgba[i++] = p.b;
+    image.rgba[i++] = p.a;
+  }
+  return image;
+}
+
+void WritePng(const std::filesystem::path& path, const RgbaImage& image) {
+  File file(std::fopen(path.c_str(), "wb"));
+  if (!file) throw std::runtime_error("cannot write " + path.string());
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_infop info = png ? png_create_info_struct(png) : nullptr;
+  if (!png || !info) {
+    png_destroy_write_struct(&png, &info);
+    throw std::runtime_error("libpng could not start");
+  }
+  if (setjmp(png_jmpbuf(png))) {
+    png_destroy_write_struct(&png, &info);
+    throw std::runtime_error("libpng failed on " + path.string());
+  }
+  png_init_io(png, file.get());
+  png_set_IHDR(png, info, image.width, image.height, 8, PNG_COLOR_TYPE_RGBA, PNG_INTERLACE_NONE,
+               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  // Flat pixel art packs best unfiltered; a fast deflate keeps the whole set
+  // quick to make.
+  png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE | PNG_FILTER_SUB | PNG_FILTER_UP);
+  png_set_compression_level(png, 6);
+  png_write_info(png, info);
+  for (int y = 0; y < image.height; ++y)
+    png_write_row(png, image.rgba.data() + static_cast<std::size_t>(y) * image.width * 4);
+  png_write_end(png, nullptr);
+  png_destroy_write_struct(&png, &info);
+  if (std::fflush(file.get()) != 0) throw std::runtime_error("cannot finish " + path.string());
+}
+
+void WritePng(const std::filesystem::path& path, const Canvas& canvas) { WritePng(path, ToRgba(canvas)); }
+
+std::optional<RgbaImage> ReadPng(const std::filesystem::path& path) {
+  File file(std::fopen(path.c_str(), "rb"));
+  if (!file) return std::nullopt;
+  png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_infop info = png ? png_create_info_struct(png) : nullptr;
+  if (!png || !info) {
+    png_destroy_read_struct(&png, &info, nullptr);
+    return std::nullopt;
+  }
+  RgbaImage image;
+  std::vector<png_bytep> rows;
+  if (setjmp(png_jmpbuf(png))) {
+    png_destroy_read_struct(&png, &info, nullptr);
+    return std::nullopt;
+  }
+  png_init_io(png, file.get());
+  png_read_info(png, info);
+  image.width = static_cast<int>(png_get_image_width(png, info));
+  image.height = static_cast<int>(png_get_image_height(png, info));
+  const int colorType = png_get_color_type(png, info);
+  if (png_get_bit_depth(png, info) == 16) png_set_strip_16(png);
+  if (colorType == PNG_COLOR_TYPE_PALETTE) png_set_palette_to_rgb(png);
+  if (colorType == PNG_COLOR_TYPE_GRAY || colorType == PNG_COLOR_TYPE_GRAY_ALPHA) png_set_gray_to_rgb(png);
+  if (png_get_valid(png, info, PNG_INFO_tRNS)) png_set_tRNS_to_alpha(png);
+  if (colorType == PNG_COLOR_TYPE_RGB || colorType == PNG_COLOR_TYPE_GRAY || colorType == PNG_COLOR_TYPE_PALETTE)
+    png_set_add_alpha(png, 0xFF, PNG_FILLER_AFTER);
+  png_read_update_info(png, info);
+  image.rgba.resize(static_cast<std::size_t>(image.width) * image.height * 4);
+  rows.resize(image.height);
+  for (int y = 0; y < image.height; ++y) rows[y] = image.rgba.data() + static_cast<std::size_t>(y) * image.width * 4;
+  png_read_image(png, rows.data());
+  png_read_end(png, nullptr);
+  png_destroy_read_struct(&png, &info, nullptr);
+  return image;
+}
+
+}  // namespace art
