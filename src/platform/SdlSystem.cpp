@@ -2,6 +2,8 @@
 
 #include <SDL_image.h>
 
+#include <malloc.h>
+
 #include <algorithm>
 #include <thread>
 
@@ -13,6 +15,22 @@ namespace {
 
 constexpr int LogicalWidth = 800;
 constexpr int LogicalHeight = 600;
+
+// Each picture is decoded into memory of its own and freed as soon as its
+// texture is made, and a texture takes as much memory as its picture. With
+// the whole process on one heap, big blocks included, each new texture takes
+// the memory that the last decoded picture has just left, already mapped in,
+// instead of fresh pages faulted in one at a time on the game's thread; and
+// the decoding threads leave no heaps of their own behind, half full of freed
+// pictures. Start-up is faster and its peak memory lower. Set before any
+// thread starts.
+void ShareOneHeap() {
+#ifdef __GLIBC__
+  mallopt(M_ARENA_MAX, 1);
+  mallopt(M_MMAP_THRESHOLD, 32 << 20);  // the most glibc allows: no picture is mapped on its own
+  mallopt(M_TRIM_THRESHOLD, 64 << 20);  // nor is the heap given back between a picture and a texture
+#endif
+}
 
 }  // namespace
 
@@ -27,6 +45,7 @@ SdlSystem::~SdlSystem() {
 }
 
 void SdlSystem::InitSubsystems() {
+  ShareOneHeap();
   // Pictures are scaled smoothly unless the game asks for nearest-neighbour on
   // one of them. SDL 2 reads this when each texture is created.
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
