@@ -62,6 +62,7 @@ void TimedSystem::CreateSound(SoundId sound) {
 
 Platform& TimedSystem::GamePlatform() {
   if (!platform_) {
+    times_.platformAtNs = MonotonicNs();
     Platform& inner = inner_.GamePlatform();
     drawing_.emplace(inner.drawing, times_);
     input_.emplace(inner.input, *this);
@@ -70,10 +71,19 @@ Platform& TimedSystem::GamePlatform() {
   return *platform_;
 }
 
+void TimedSystem::PresentWatch::Clear() {
+  if (times_.presents == 0 && times_.firstClearAtNs == 0) times_.firstClearAtNs = MonotonicNs();
+  inner_.Clear();
+}
+
 void TimedSystem::PresentWatch::Present() {
+  const std::int64_t start = MonotonicNs();
   inner_.Present();
   const std::int64_t now = MonotonicNs();
-  if (times_.presents == 0) times_.firstPresentAtNs = now;
+  if (times_.presents == 0) {
+    times_.firstPresentAtNs = now;
+    times_.firstPresentCallNs = now - start;
+  }
   times_.lastPresentAtNs = now;
   ++times_.presents;
 }

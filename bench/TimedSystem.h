@@ -19,6 +19,9 @@ struct StartupTimes {
   std::int64_t displayNs = 0;
   std::int64_t texturesNs = 0;  // every LoadTexture, FreeSurfaces and TextureLoaded call
   std::int64_t soundsNs = 0;    // every CreateSound call
+  std::int64_t platformAtNs = 0;      // when the game asked for its platform, all loading done
+  std::int64_t firstClearAtNs = 0;    // when the first frame began to draw
+  std::int64_t firstPresentCallNs = 0;  // how long the first Present took
   std::int64_t firstPresentAtNs = 0;  // monotonic time when the first Present returned
   std::int64_t lastPresentAtNs = 0;
   long presents = 0;
@@ -62,7 +65,7 @@ class TimedSystem final : public System {
   class PresentWatch final : public Drawing {
    public:
     PresentWatch(Drawing& inner, StartupTimes& times) : inner_(inner), times_(times) {}
-    void Clear() override { inner_.Clear(); }
+    void Clear() override;
     void Present() override;
     void SetDrawColor(Rgba color) override { inner_.SetDrawColor(color); }
     void FillRect(const FRect& dest) override { inner_.FillRect(dest); }
