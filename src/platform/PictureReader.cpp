@@ -5,12 +5,6 @@
 #include <csetjmp>
 #include <cstdio>
 
-#ifdef __linux__
-#include <sys/resource.h>
-#include <sys/syscall.h>
-#include <unistd.h>
-#endif
-
 namespace {
 
 // libpng reports errors by a long jump back into the function that set it up,
@@ -75,12 +69,6 @@ void PictureReader::Start(int workers) {
 }
 
 void PictureReader::Work() {
-#ifdef __linux__
-  // The decoding only fills time the start-up would otherwise spend waiting:
-  // it yields the processor to the game's thread and to the display server,
-  // which are busy with the window meanwhile.
-  setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), 19);
-#endif
   for (;;) {
     int id = 0;
     {
@@ -90,12 +78,10 @@ void PictureReader::Work() {
     }
     RgbaPicture picture;
     const bool usable = DecodeRgbaPng(TextureCatalog[id].path, picture);
-    {
-      const std::lock_guard<std::mutex> lock(mutex_);
-      pictures_[id] = std::move(picture);
-      usable_[id] = usable;
-      done_[id] = true;
-    }
+    const std::lock_guard<std::mutex> lock(mutex_);
+    pictures_[id] = std::move(picture);
+    usable_[id] = usable;
+    done_[id] = true;
     decoded_.notify_all();
   }
 }

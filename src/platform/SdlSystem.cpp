@@ -76,8 +76,10 @@ void SdlSystem::ConfigureDisplay() {
   // thread, while the switch to full screen waits on the window system (on
   // X11 it can wait a tenth of a second); LoadTexture then mostly uploads.
   // Nothing is decoded before the window, renderer and sound engine exist.
+  // One processor is left to the game's thread and the display server, which
+  // are busy with the window meanwhile.
   const unsigned cores = std::thread::hardware_concurrency();
-  pictures_.Start(static_cast<int>(std::clamp(cores, 1u, 4u)));
+  pictures_.Start(static_cast<int>(std::clamp(cores, 2u, 5u)) - 1);
   SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
   SDL_SetRenderDrawBlendMode(renderer_, SDL_BLENDMODE_BLEND);
   // An 800 by 600 screen, scaled to the display with black bars.

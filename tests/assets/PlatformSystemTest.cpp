@@ -192,6 +192,31 @@ TEST_F(PlatformSystem, EveryPictureReadAheadBecomesItsTexture) {
   EXPECT_EQ(h, 9);
 }
 
+// However many workers decode, and in whatever order the pictures are taken,
+// each comes out whole and once; a picture of another kind is left to the caller.
+TEST_F(PlatformSystem, ReaderWithSeveralWorkersGivesEachPictureOnce) {
+  for (int id = 0; id < TextureCount; ++id) WritePng(static_cast<TextureId>(id), 1 + id % 9, 1 + id % 4, id == 50);
+  PictureReader reader;
+  reader.Start(4);
+  for (int id = TextureCount - 1; id >= 0; --id) {
+    SDL_Surface* surface = reader.Take(static_cast<TextureId>(id));
+    if (id == 50) {
+      EXPECT_EQ(surface, nullptr);  // no alpha: not decoded ahead
+      continue;
+    }
+    ASSERT_NE(surface, nullptr) << TextureCatalog[id].name;
+    EXPECT_EQ(surface->format->format, static_cast<Uint32>(SDL_PIXELFORMAT_RGBA32));
+    EXPECT_EQ(surface->w, 1 + id % 9);
+    EXPECT_EQ(surface->h, 1 + id % 4);
+    EXPECT_EQ(static_cast<const Uint8*>(surface->pixels)[0], 90);  // the red of WritePng's colour
+    SDL_FreeSurface(surface);
+    reader.Release(static_cast<TextureId>(id));
+    EXPECT_EQ(reader.Take(static_cast<TextureId>(id)), nullptr) << "taken twice";
+  }
+  reader.Stop();
+  EXPECT_EQ(reader.Take(HouseBedRoomBedTexture), nullptr) << "stopped";
+}
+
 // A run that ends before its pictures are loaded leaves no reading behind.
 TEST_F(PlatformSystem, QuittingBeforeLoadingStopsTheReading) {
   for (int id = 0; id < TextureCount; ++id) WritePng(static_cast<TextureId>(id));
