@@ -123,6 +123,9 @@ int main(int argc, char** argv) {
   std::fflush(stdout);
   if (!ok) return 1;
 
+  std::printf("  Google Benchmark: whole play-throughs replayed, untimed frame by frame; per_frame is the mean\n"
+              "  CPU time of a frame (its context, printed on stderr, may come out of order):\n");
+  std::fflush(stdout);
   benchmark::RegisterBenchmark("PlayThrough60Hz", BM_PlayThrough)
       ->DenseRange(0, static_cast<int>(std::size(Stories)) - 1)
       ->Unit(benchmark::kMillisecond);
