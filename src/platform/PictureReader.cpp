@@ -4,6 +4,7 @@
 
 #include <csetjmp>
 #include <cstdio>
+#include <new>
 
 namespace {
 
@@ -31,8 +32,15 @@ bool DecodeOpenFile(std::FILE* file, RgbaPicture& picture) {
     png_destroy_read_struct(&png, &info, nullptr);
     return false;
   }
-  pixels = new unsigned char[static_cast<std::size_t>(width) * height * 4];
-  rows = new png_bytep[height];
+  // A picture too big for the memory is left to SDL_image, which fails on it.
+  pixels = new (std::nothrow) unsigned char[static_cast<std::size_t>(width) * height * 4];
+  rows = new (std::nothrow) png_bytep[height];
+  if (!pixels || !rows) {
+    delete[] pixels;
+    delete[] rows;
+    png_destroy_read_struct(&png, &info, nullptr);
+    return false;
+  }
   for (png_uint_32 y = 0; y < height; ++y) rows[y] = pixels + static_cast<std::size_t>(y) * width * 4;
   // As SDL_image does it: the image, and nothing after it.
   png_read_image(png, rows);
