@@ -17,7 +17,7 @@
 #include "Pictures.h"
 #include "assets/TextureCatalog.h"
 #include "pictures/Placements.h"
-#include "pictures/Png.h"
+#include "pictures/PngFile.h"
 #include "presentation/Glyphs.h"
 #include "world/Hotspots.h"
 #include "world/Views.h"

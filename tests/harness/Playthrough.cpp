@@ -1,5 +1,6 @@
 #include "Playthrough.h"
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <random>
@@ -58,8 +59,16 @@ FrameSchedule FixedRate(double hz) {
 }
 
 FrameSchedule Jittering(int minMs, int maxMs, unsigned seed) {
+  // A 60 Hz display that does not keep time: most frames come between 5 ms and
+  // twice the nominal 16.7 ms (averaging about 60 a second), and one in twenty
+  // is a hitch of up to `maxMs`.
   auto engine = std::make_shared<std::mt19937>(seed);
-  return [engine, minMs, maxMs](long) { return std::uniform_int_distribution<int>(minMs, maxMs)(*engine); };
+  return [engine, minMs, maxMs](long) {
+    std::uniform_real_distribution<double> chance(0, 1);
+    const int usualMax = std::min(maxMs, 2 * 1000 / 60 - minMs + 5);
+    if (chance(*engine) < 0.05) return std::uniform_int_distribution<int>(usualMax, maxMs)(*engine);
+    return std::uniform_int_distribution<int>(minMs, usualMax)(*engine);
+  };
 }
 
 PlaythroughResult PlayThrough(PlayerPlan plan, FrameSchedule schedule, unsigned seed, double gameSecondsLimit) {

@@ -22,6 +22,7 @@ struct PlaythroughResult {
 using FrameSchedule = std::function<int(long frameNumber)>;
 
 FrameSchedule FixedRate(double hz);
+// Frames of a 60 Hz display that jitter between minMs and maxMs.
 FrameSchedule Jittering(int minMs, int maxMs, unsigned seed);
 
 PlaythroughResult PlayThrough(PlayerPlan plan, FrameSchedule schedule, unsigned seed = 1,

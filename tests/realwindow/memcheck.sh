@@ -11,7 +11,7 @@ SOURCE_ROOT=$(cd "$(dirname "$0")/../.." && pwd)
 xvfb_start
 assets_link_dir
 GAME_LOG="$WORK_DIR/valgrind.log"
-(cd "$RUN_DIR" && exec valgrind --leak-check=full --show-leak-kinds=definite --num-callers=40 \
+(cd "$RUN_DIR" && exec valgrind --leak-check=full --show-leak-kinds=definite --num-callers=40 --fullpath-after= \
   --error-exitcode=0 --log-file="$WORK_DIR/memcheck.txt" "$GAME_BINARY") >"$WORK_DIR/game.out" 2>"$GAME_LOG" &
 GAME_PID=$!
 wait_for_window 180
@@ -30,12 +30,18 @@ game_wait_exit 120
 summary=$(grep -E 'definitely lost:' "$WORK_DIR/memcheck.txt" | tail -n 1)
 log "valgrind: ${summary:-no leak summary}"
 cp "$WORK_DIR/memcheck.txt" "$BUILD_DIR/memcheck.txt"
-# Each definite leak is a block of lines ending in a blank line; a block whose
-# stack passes through our source tree is the game's own.
+# Each definite leak is a block of lines ending in a blank line. It is the
+# game's own when the code that asked for the memory is ours: the first frame
+# after the allocator, looking through the standard library's templates, lies
+# in our source tree. (Every stack passes through main; a driver's memory
+# allocated under a call of ours is the driver's.)
 ours=$(awk -v root="$SOURCE_ROOT/" '
-  /definitely lost in loss record/ { inblock = 1; block = $0; next }
-  inblock && /^==[0-9]+== *$/ { if (block ~ root "(src|tools)/") print block; inblock = 0; next }
-  inblock { block = block "\n" $0 }' "$WORK_DIR/memcheck.txt")
+  /definitely lost in loss record/ { inblock = 1; block = $0; caller = ""; next }
+  inblock && /^==[0-9]+== *$/ { if (caller ~ root "(src|tools)/") print block; inblock = 0; next }
+  inblock {
+    block = block "\n" $0
+    if (caller == "" && $0 ~ / by 0x/ && $0 !~ /\/usr\/include\/c\+\+\//) caller = $0
+  }' "$WORK_DIR/memcheck.txt")
 [ -z "$ours" ] || fail "memory definitely lost by the game's code:
 $ours"
 grep -q 'ERROR SUMMARY' "$WORK_DIR/memcheck.txt" || fail "valgrind did not finish its report"

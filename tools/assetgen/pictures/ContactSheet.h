@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "Png.h"
+#include "PngFile.h"
 
 namespace art {
 

@@ -12,7 +12,7 @@
 
 #include "ContactSheet.h"
 #include "Library.h"
-#include "Png.h"
+#include "PngFile.h"
 
 namespace art {
 
