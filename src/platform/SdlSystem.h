@@ -11,7 +11,6 @@
 #include <array>
 
 #include "platform/MiniaudioAudio.h"
-#include "platform/PictureReader.h"
 #include "platform/SdlDrawing.h"
 #include "platform/SdlInput.h"
 #include "platform/System.h"
@@ -50,7 +49,7 @@ class SdlSystem final : public System {
  private:
   SDL_Window* window_ = nullptr;
   SDL_Renderer* renderer_ = nullptr;
-  PictureReader pictures_;
+  std::array<SDL_Surface*, TextureCount> surfaces_{};
   bool sdlStarted_ = false;
 
   SdlDrawing drawing_;

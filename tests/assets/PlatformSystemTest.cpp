@@ -15,7 +15,6 @@
 #include <unistd.h>
 
 #include "assets/TextureLoading.h"
-#include "platform/PictureReader.h"
 #include "platform/SdlSystem.h"
 
 namespace {
@@ -192,32 +191,7 @@ TEST_F(PlatformSystem, EveryPictureReadAheadBecomesItsTexture) {
   EXPECT_EQ(h, 9);
 }
 
-// However many workers decode, and in whatever order the pictures are taken,
-// each comes out whole and once; a picture of another kind is left to the caller.
-TEST_F(PlatformSystem, ReaderWithSeveralWorkersGivesEachPictureOnce) {
-  for (int id = 0; id < TextureCount; ++id) WritePng(static_cast<TextureId>(id), 1 + id % 9, 1 + id % 4, id == 50);
-  PictureReader reader;
-  reader.Start(4);
-  for (int id = TextureCount - 1; id >= 0; --id) {
-    SDL_Surface* surface = reader.Take(static_cast<TextureId>(id));
-    if (id == 50) {
-      EXPECT_EQ(surface, nullptr);  // no alpha: not decoded ahead
-      continue;
-    }
-    ASSERT_NE(surface, nullptr) << TextureCatalog[id].name;
-    EXPECT_EQ(surface->format->format, static_cast<Uint32>(SDL_PIXELFORMAT_RGBA32));
-    EXPECT_EQ(surface->w, 1 + id % 9);
-    EXPECT_EQ(surface->h, 1 + id % 4);
-    EXPECT_EQ(static_cast<const Uint8*>(surface->pixels)[0], 90);  // the red of WritePng's colour
-    SDL_FreeSurface(surface);
-    reader.Release(static_cast<TextureId>(id));
-    EXPECT_EQ(reader.Take(static_cast<TextureId>(id)), nullptr) << "taken twice";
-  }
-  reader.Stop();
-  EXPECT_EQ(reader.Take(HouseBedRoomBedTexture), nullptr) << "stopped";
-}
-
-// A run that ends before its pictures are loaded leaves no reading behind.
+// A run that quits after loading a picture lets go of it with the renderer.
 TEST_F(PlatformSystem, QuittingBeforeLoadingStopsTheReading) {
   for (int id = 0; id < TextureCount; ++id) WritePng(static_cast<TextureId>(id));
   system_->ConfigureDisplay();
@@ -226,33 +200,6 @@ TEST_F(PlatformSystem, QuittingBeforeLoadingStopsTheReading) {
   EXPECT_FALSE(system_->TextureLoaded(HouseBedRoomBedTexture));
 }
 
-#ifdef TARNWICK_ASSETS_DIR
-// Each of the game's pictures is decoded ahead, to the very pixels SDL_image
-// reads from it.
-TEST(PlatformPictures, EveryGamePictureDecodesAheadToWhatSdlImageReads) {
-  const fs::path assets = TARNWICK_ASSETS_DIR;
-  for (const TextureEntry& entry : TextureCatalog) {
-    const std::string file = (assets / std::string(entry.path).substr(std::string("Assets/").size())).string();
-    RgbaPicture picture;
-    ASSERT_TRUE(DecodeRgbaPng(file.c_str(), picture)) << entry.name << " is not an 8-bit RGBA PNG";
-    SDL_RWops* stream = SDL_RWFromFile(file.c_str(), "rb");
-    ASSERT_NE(stream, nullptr);
-    SDL_Surface* read = IMG_LoadPNG_RW(stream);
-    SDL_RWclose(stream);
-    ASSERT_NE(read, nullptr) << entry.name;
-    EXPECT_EQ(read->format->format, static_cast<Uint32>(SDL_PIXELFORMAT_RGBA32)) << entry.name;
-    ASSERT_EQ(read->w, picture.width) << entry.name;
-    ASSERT_EQ(read->h, picture.height) << entry.name;
-    bool same = true;
-    for (int y = 0; y < read->h && same; ++y)
-      same = std::memcmp(static_cast<const unsigned char*>(read->pixels) + y * read->pitch,
-                         picture.pixels.get() + static_cast<std::size_t>(y) * picture.width * 4,
-                         static_cast<std::size_t>(picture.width) * 4) == 0;
-    EXPECT_TRUE(same) << entry.name;
-    SDL_FreeSurface(read);
-  }
-}
-#endif
 
 SDL_Event KeyUp(SDL_Keycode key) {
   SDL_Event event{};

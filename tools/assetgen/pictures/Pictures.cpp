@@ -94,8 +94,9 @@ void PaintPictures(const std::filesystem::path& assetsDir) {
   auto work = [&] {
     for (int id = next++; id < TextureCount; id = next++) {
       try {
-        images[id] = ToRgba(painters[id]());
-        WritePng(OutputPath(assetsDir, TextureCatalog[id].path), images[id]);
+        const Canvas picture = painters[id]();
+        WritePng(OutputPath(assetsDir, TextureCatalog[id].path), picture);
+        images[id] = ToRgba(picture);
       } catch (const std::exception& e) {
         errors[id] = std::string(TextureCatalog[id].name) + ": " + e.what();
       }
