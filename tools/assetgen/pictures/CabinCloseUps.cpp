@@ -188,11 +188,7 @@ Canvas EveningOutside() {
   g.f = 130;
   PaintSky(c, 62, Evening, 0.85f, 0.05f);
   DistantForest(c, 62, 531, 0.5f, 0.25f, 3, 0.05f);
-  ForestLight light;
-  light.fogNear = 5;
-  light.fogFar = 40;
-  light.fogMax = 0.5f;
-  light.light = 0.45f;
+  ForestLight light = Lit(5, 40, 0.45f, 0.5f);
   TrailStyle trail;
   trail.halfWidth = 0.6f;
   trail.centre = [](float z) { return -0.2f * z; };

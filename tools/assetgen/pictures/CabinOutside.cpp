@@ -63,10 +63,7 @@ std::vector<Tree> ClearingTrees(float cx, float cz, float clear, std::uint32_t s
 Canvas PaintCabin(bool photo) {
   Canvas c(RoomWidth, RoomHeight);
   const Ground g = RoomGround();
-  ForestLight light;
-  light.fogNear = 8;
-  light.fogFar = 45;
-  light.light = 0.55f;
+  ForestLight light = Lit(8, 45, 0.55f);
   PaintSky(c, 120, MistRamp, 0.7f, 0.3f);
   DistantForest(c, 120, 101, 0.8f, 0.5f, 3);
   // The door's placed width is 0.9 m; the cabin's distance follows from it.
@@ -109,10 +106,7 @@ Canvas PaintCabin(bool photo) {
 Canvas PaintCabinOutside() {
   Canvas c(RoomWidth, RoomHeight);
   const Ground g = RoomGround();
-  ForestLight light;
-  light.fogNear = 8;
-  light.fogFar = 50;
-  light.light = 0.55f;
+  ForestLight light = Lit(8, 50, 0.55f);
   PaintSky(c, 120, MistRamp, 0.7f, 0.3f);
   DistantForest(c, 120, 111, 0.8f, 0.5f, 3);
   const Span car = PlacedColumns("trail to the car"), lake = PlacedColumns("path to the lake");
@@ -160,10 +154,7 @@ Canvas PaintCabinOutside() {
 Canvas PaintCampfire(int fire) {
   Canvas c(RoomWidth, RoomHeight);
   const Ground g = RoomGround();
-  ForestLight light;
-  light.fogNear = 6;
-  light.fogFar = 40;
-  light.light = 0.4f;
+  ForestLight light = Lit(6, 40, 0.4f);
   PaintSky(c, 120, DuskRamp, 0.95f, 0.35f);
   DistantForest(c, 120, 121, 0.55f, 0.3f, 3, 0.1f);
   const float pitZ = 4.2f;
@@ -344,10 +335,7 @@ Canvas PaintLakeWalkFrame(int frame, const std::vector<Tree>& world) {
   g.cx = 100;
   g.f = 130;
   g.horizon = 66 + std::round(std::sin(frame * Pi * 0.5f));
-  ForestLight light;
-  light.fogNear = 4;
-  light.fogFar = 34;
-  light.light = 0.6f;
+  ForestLight light = Lit(4, 34, 0.6f);
   const float walked = frame * LakeWalkStep;
   PaintSky(c, static_cast<int>(g.horizon), MistRamp, 0.75f, 0.35f);
   DistantForest(c, g.horizon, 171, 0.85f, 0.6f, 2);

@@ -160,11 +160,7 @@ Canvas PaintDriveAwayFrame(int frame, const std::vector<Tree>& forest) {
   g.eye = 1.2f;
   PaintSky(c, 62, FirstLight, 0.55f + 0.4f * t, 0.1f + 0.2f * t);
   Hills(c, 60, 8, 50, Dusk, 801, 70);
-  ForestLight light;
-  light.fogNear = 6;
-  light.fogFar = 90;
-  light.fogMax = 0.55f;
-  light.light = 0.45f + 0.2f * t;
+  ForestLight light = Lit(6, 90, 0.45f + 0.2f * t, 0.55f);
   const float gone = frame * 2.6f;  // metres driven since the first frame
   TrailStyle road;
   road.road = true;

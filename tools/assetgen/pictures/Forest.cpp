@@ -117,10 +117,7 @@ Ground RoomGround() {
 Canvas PaintForestEntrance() {
   Canvas c(RoomWidth, RoomHeight);
   const Ground g = RoomGround();
-  ForestLight light;
-  light.fogNear = 6;
-  light.fogFar = 40;
-  light.light = 0.52f;
+  ForestLight light = Lit(6, 40, 0.52f);
   const Span trailhead = PlacedColumns("trailhead");
   const float gapCol = trailhead.Centre() - 12;
   PaintSky(c, 120, MistRamp, 0.7f, 0.3f);
@@ -236,10 +233,7 @@ namespace {
 Canvas PaintForestCabin() {
   Canvas c(RoomWidth, RoomHeight);
   const Ground g = RoomGround();
-  ForestLight light;
-  light.fogNear = 8;
-  light.fogFar = 45;
-  light.light = 0.5f;
+  ForestLight light = Lit(8, 45, 0.5f);
   PaintSky(c, 120, MistRamp, 0.7f, 0.3f);
   DistantForest(c, 120, 61, 0.8f, 0.5f, 3);
   const Span cabin = PlacedColumns("cabin in the clearing");
@@ -269,10 +263,7 @@ Canvas PaintForestCabin() {
 Canvas PaintForestCar() {
   Canvas c(RoomWidth, RoomHeight);
   const Ground g = RoomGround();
-  ForestLight light;
-  light.fogNear = 6;
-  light.fogFar = 40;
-  light.light = 0.45f;
+  ForestLight light = Lit(6, 40, 0.45f);
   PaintSky(c, 120, MistRamp, 0.6f, 0.2f);
   DistantForest(c, 120, 81, 0.75f, 0.45f, 3);
   // The gravel track the car came along, running off to the right.

@@ -74,6 +74,17 @@ struct ForestLight {
   float light = 0.55f;             // overall brightness of the trees
 };
 
+// The forest's light for one picture: fog from `fogNear` to `fogFar` metres,
+// at most `fogMax` thick, over trees of brightness `light`.
+inline ForestLight Lit(float fogNear, float fogFar, float light, float fogMax = 1.0f) {
+  ForestLight lit;
+  lit.fogNear = fogNear;
+  lit.fogFar = fogFar;
+  lit.fogMax = fogMax;
+  lit.light = light;
+  return lit;
+}
+
 // Draws trees far to near.
 void DrawTrees(Canvas& c, const Ground& g, std::vector<Tree> trees, const ForestLight& light);
 // One pine crown as a silhouette at picture coordinates (for painted layers).

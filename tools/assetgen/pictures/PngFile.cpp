@@ -33,7 +33,13 @@ RgbaImage ToRgba(const Canvas& canvas) {
   return image;
 }
 
-void WritePng(const std::filesystem::path& path, const RgbaImage& image) {
+namespace {
+
+// Writes a PNG of `height` rows: `describe` sets its header (and palette),
+// `row(y)` gives each row's bytes. Flat pixel art packs best unfiltered, and a
+// middling deflate keeps the whole set quick to make.
+template <typename Describe, typename Row>
+void WriteRows(const std::filesystem::path& path, int height, Describe describe, Row row) {
   File file(std::fopen(path.c_str(), "wb"));
   if (!file) throw std::runtime_error("cannot write " + path.string());
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
@@ -47,54 +53,48 @@ void WritePng(const std::filesystem::path& path, const RgbaImage& image) {
     throw std::runtime_error("libpng failed on " + path.string());
   }
   png_init_io(png, file.get());
-  png_set_IHDR(png, info, image.width, image.height, 8, PNG_COLOR_TYPE_RGBA, PNG_INTERLACE_NONE,
-               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-  // Flat pixel art packs best unfiltered; a fast deflate keeps the whole set
-  // quick to make.
+  describe(png, info);
   png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE | PNG_FILTER_SUB | PNG_FILTER_UP);
   png_set_compression_level(png, 6);
   png_write_info(png, info);
-  for (int y = 0; y < image.height; ++y)
-    png_write_row(png, image.rgba.data() + static_cast<std::size_t>(y) * image.width * 4);
+  for (int y = 0; y < height; ++y) png_write_row(png, row(y));
   png_write_end(png, nullptr);
   png_destroy_write_struct(&png, &info);
   if (std::fflush(file.get()) != 0) throw std::runtime_error("cannot finish " + path.string());
 }
 
+}  // namespace
+
+void WritePng(const std::filesystem::path& path, const RgbaImage& image) {
+  WriteRows(
+      path, image.height,
+      [&](png_structp png, png_infop info) {
+        png_set_IHDR(png, info, image.width, image.height, 8, PNG_COLOR_TYPE_RGBA, PNG_INTERLACE_NONE,
+                     PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+      },
+      [&](int y) { return image.rgba.data() + static_cast<std::size_t>(y) * image.width * 4; });
+}
+
 void WritePng(const std::filesystem::path& path, const Canvas& canvas) {
-  File file(std::fopen(path.c_str(), "wb"));
-  if (!file) throw std::runtime_error("cannot write " + path.string());
-  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-  png_infop info = png ? png_create_info_struct(png) : nullptr;
-  if (!png || !info) {
-    png_destroy_write_struct(&png, &info);
-    throw std::runtime_error("libpng could not start");
-  }
-  if (setjmp(png_jmpbuf(png))) {
-    png_destroy_write_struct(&png, &info);
-    throw std::runtime_error("libpng failed on " + path.string());
-  }
-  png_init_io(png, file.get());
   // Every picture is painted in the one palette, so it is stored as indexes
   // into it: a quarter of the pixels to inflate when the game loads, which
   // shortens its start-up. The first entry is the one transparent colour.
-  png_set_IHDR(png, info, canvas.Width(), canvas.Height(), 8, PNG_COLOR_TYPE_PALETTE, PNG_INTERLACE_NONE,
-               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-  std::array<png_color, ColorCount> colours{};
-  for (std::size_t i = 0; i < colours.size(); ++i) colours[i] = {Palette[i].r, Palette[i].g, Palette[i].b};
-  png_set_PLTE(png, info, colours.data(), static_cast<int>(colours.size()));
   static_assert(Palette[Clear].a == 0 && Clear == 0, "the transparent colour comes first");
-  png_byte transparent = 0;
-  png_set_tRNS(png, info, &transparent, 1, nullptr);
-  png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE | PNG_FILTER_SUB | PNG_FILTER_UP);
-  png_set_compression_level(png, 6);
-  png_write_info(png, info);
   const std::vector<Color>& pixels = canvas.Pixels();
-  for (int y = 0; y < canvas.Height(); ++y)
-    png_write_row(png, reinterpret_cast<png_const_bytep>(pixels.data() + static_cast<std::size_t>(y) * canvas.Width()));
-  png_write_end(png, nullptr);
-  png_destroy_write_struct(&png, &info);
-  if (std::fflush(file.get()) != 0) throw std::runtime_error("cannot finish " + path.string());
+  WriteRows(
+      path, canvas.Height(),
+      [&](png_structp png, png_infop info) {
+        png_set_IHDR(png, info, canvas.Width(), canvas.Height(), 8, PNG_COLOR_TYPE_PALETTE, PNG_INTERLACE_NONE,
+                     PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+        std::array<png_color, ColorCount> colours{};
+        for (std::size_t i = 0; i < colours.size(); ++i) colours[i] = {Palette[i].r, Palette[i].g, Palette[i].b};
+        png_set_PLTE(png, info, colours.data(), static_cast<int>(colours.size()));
+        png_byte transparent = 0;
+        png_set_tRNS(png, info, &transparent, 1, nullptr);
+      },
+      [&](int y) {
+        return reinterpret_cast<png_const_bytep>(pixels.data() + static_cast<std::size_t>(y) * canvas.Width());
+      });
 }
 
 std::optional<RgbaImage> ReadPng(const std::filesystem::path& path) {

@@ -46,11 +46,7 @@ Canvas PaintNeighborhood() {
   g.cx = 250;
   g.horizon = 120;
   g.f = 160;
-  ForestLight light;
-  light.fogNear = 20;
-  light.fogFar = 120;
-  light.fogMax = 0.5f;
-  light.light = 0.6f;
+  ForestLight light = Lit(20, 120, 0.6f, 0.5f);
   PaintSky(c, 120, MorningRamp, 0.85f, 0.1f);
   Hills(c, 112, 10, 60, Sage, 7, 130);
   // Lawn, pavement and the road across the picture.
@@ -157,11 +153,7 @@ Canvas PaintDriveOne(int frame) {
   g.horizon = 66;
   g.f = 120;
   g.eye = 1.2f;
-  ForestLight light;
-  light.fogNear = 20;
-  light.fogFar = 110;
-  light.fogMax = 0.6f;
-  light.light = 0.62f;
+  ForestLight light = Lit(20, 110, 0.62f, 0.6f);
   PaintSky(c, 66, MorningRamp, 0.85f, 0.2f);
   const float walked = Travelled[frame];
   TrailStyle road;
@@ -207,10 +199,7 @@ Canvas PaintDriveTwo(int frame) {
   g.horizon = 66;
   g.f = 120;
   g.eye = 1.2f;
-  ForestLight light;
-  light.fogNear = 10;
-  light.fogFar = 70;
-  light.light = 0.55f;
+  ForestLight light = Lit(10, 70, 0.55f);
   constexpr Color Mist[] = {Moss, Sage, Fog, PaleCold, Dawn};
   PaintSky(c, 66, Mist, 0.75f, 0.35f);
   DistantForest(c, 66, 91, 0.85f, 0.6f, 2);
