@@ -89,11 +89,11 @@ class PlayedSystem final : public System {
   void ConfigureDisplay() override { real_.ConfigureDisplay(); }
   void SetMasterVolume(float volume) override { real_.SetMasterVolume(volume); }
   unsigned RandomSeed() override { return 1; }
-  void LoadTexture(TextureId texture) override { real_.LoadTexture(texture); }
+  void LoadTexture(TextureId texture, const char* path) override { real_.LoadTexture(texture, path); }
   void FreeSurfaces() override { real_.FreeSurfaces(); }
   bool TextureLoaded(TextureId texture) override { return real_.TextureLoaded(texture); }
   void Log(const char* message) override { real_.Log(message); }
-  void CreateSound(SoundId sound) override { real_.CreateSound(sound); }
+  void CreateSound(SoundId sound, const char* path) override { real_.CreateSound(sound, path); }
   void UninitAudioEngine() override { real_.UninitAudioEngine(); }
   void DestroyTexture(TextureId texture) override { real_.DestroyTexture(texture); }
   void DestroyRenderer() override { real_.DestroyRenderer(); }

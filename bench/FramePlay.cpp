@@ -124,11 +124,11 @@ class NullSystem final : public System {
   void ConfigureDisplay() override {}
   void SetMasterVolume(float) override {}
   unsigned RandomSeed() override { return seed_; }
-  void LoadTexture(TextureId) override {}
+  void LoadTexture(TextureId, const char*) override {}
   void FreeSurfaces() override {}
   bool TextureLoaded(TextureId) override { return true; }
   void Log(const char*) override {}
-  void CreateSound(SoundId) override {}
+  void CreateSound(SoundId, const char*) override {}
   void UninitAudioEngine() override {}
   void DestroyTexture(TextureId) override {}
   void DestroyRenderer() override {}

@@ -44,8 +44,8 @@ void TimedSystem::ConfigureDisplay() {
   Timed(times_.displayNs, [&] { inner_.ConfigureDisplay(); });
 }
 
-void TimedSystem::LoadTexture(TextureId texture) {
-  Timed(times_.texturesNs, [&] { inner_.LoadTexture(texture); });
+void TimedSystem::LoadTexture(TextureId texture, const char* path) {
+  Timed(times_.texturesNs, [&] { inner_.LoadTexture(texture, path); });
 }
 
 void TimedSystem::FreeSurfaces() {
@@ -56,8 +56,8 @@ bool TimedSystem::TextureLoaded(TextureId texture) {
   return Timed(times_.texturesNs, [&] { return inner_.TextureLoaded(texture); });
 }
 
-void TimedSystem::CreateSound(SoundId sound) {
-  Timed(times_.soundsNs, [&] { inner_.CreateSound(sound); });
+void TimedSystem::CreateSound(SoundId sound, const char* path) {
+  Timed(times_.soundsNs, [&] { inner_.CreateSound(sound, path); });
 }
 
 Platform& TimedSystem::GamePlatform() {

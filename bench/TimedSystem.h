@@ -47,11 +47,11 @@ class TimedSystem final : public System {
   void SetMasterVolume(float volume) override { inner_.SetMasterVolume(volume); }
   unsigned RandomSeed() override { return inner_.RandomSeed(); }
 
-  void LoadTexture(TextureId texture) override;
+  void LoadTexture(TextureId texture, const char* path) override;
   void FreeSurfaces() override;
   bool TextureLoaded(TextureId texture) override;
   void Log(const char* message) override { inner_.Log(message); }
-  void CreateSound(SoundId sound) override;
+  void CreateSound(SoundId sound, const char* path) override;
 
   void UninitAudioEngine() override { inner_.UninitAudioEngine(); }
   void DestroyTexture(TextureId texture) override { inner_.DestroyTexture(texture); }

@@ -1,5 +1,5 @@
 #include "assets/SoundLoading.h"
 
 void CreateAllSounds(System& system) {
-  for (int id = 0; id < SoundCount; ++id) system.CreateSound(static_cast<SoundId>(id));
+  for (int id = 0; id < SoundCount; ++id) system.CreateSound(static_cast<SoundId>(id), SoundCatalog[id].path);
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "core/SoundCatalog.h"
 #include "platform/System.h"
 
 // Creates the 14 persistent sounds in catalog order. A sound whose file is

@@ -3,7 +3,7 @@
 #include <string>
 
 bool LoadAllTextures(System& system) {
-  for (int id = 0; id < TextureCount; ++id) system.LoadTexture(static_cast<TextureId>(id));
+  for (int id = 0; id < TextureCount; ++id) system.LoadTexture(static_cast<TextureId>(id), TextureCatalog[id].path);
   system.FreeSurfaces();
   for (int id = 0; id < TextureCount; ++id) {
     if (system.TextureLoaded(static_cast<TextureId>(id))) continue;

@@ -1,4 +1,5 @@
 #pragma once
+#include "core/TextureCatalog.h"
 #include "platform/System.h"
 
 // Loads all 110 pictures in catalog order, attempting every one; then, after

@@ -7,15 +7,15 @@
 struct MiniaudioAudio::Engine {
   ma_engine engine;
   bool engineReady = false;
-  std::array<ma_sound, SoundCount> sounds;
-  std::array<SoundState, SoundCount> states;
+  std::array<ma_sound, SoundCapacity> sounds;
+  std::array<SoundState, SoundCapacity> states;
 
   Engine() { states.fill(SoundState::NotCreated); }
   Engine(const Engine&) = delete;
   Engine& operator=(const Engine&) = delete;
 
   ma_sound* Ready(SoundId id) {
-    if (id < 0 || id >= SoundCount || states[id] != SoundState::Ready) return nullptr;
+    if (id < 0 || id >= SoundCapacity || states[id] != SoundState::Ready) return nullptr;
     return &sounds[id];
   }
 };
@@ -37,8 +37,7 @@ void MiniaudioAudio::SetMasterVolume(float volume) {
 }
 
 void MiniaudioAudio::CreateSound(SoundId id, const char* path) {
-  if (id < 0 || id >= SoundCount || engine_->states[id] == SoundState::Ready) return;
-  if (!path) path = SoundCatalog[id].path;
+  if (id < 0 || id >= SoundCapacity || engine_->states[id] == SoundState::Ready) return;
   // No flags: the file is read whole now and decoded as it plays.
   const bool ready =
       engine_->engineReady &&
@@ -48,7 +47,7 @@ void MiniaudioAudio::CreateSound(SoundId id, const char* path) {
 }
 
 MiniaudioAudio::SoundState MiniaudioAudio::State(SoundId id) const {
-  if (id < 0 || id >= SoundCount) return SoundState::NotCreated;
+  if (id < 0 || id >= SoundCapacity) return SoundState::NotCreated;
   return engine_->states[id];
 }
 
@@ -57,7 +56,7 @@ void MiniaudioAudio::UninitEngine() {
   // Silence first, so the mixer is not running while the sounds come apart;
   // the sounds belong to the engine's node graph and must go before it.
   ma_engine_stop(&engine_->engine);
-  for (int id = 0; id < SoundCount; ++id) {
+  for (int id = 0; id < SoundCapacity; ++id) {
     if (engine_->states[id] != SoundState::Ready) continue;
     ma_sound_uninit(&engine_->sounds[id]);
     engine_->states[id] = SoundState::NotCreated;

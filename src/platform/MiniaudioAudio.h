@@ -28,10 +28,9 @@ class MiniaudioAudio final : public Audio {
   bool EngineReady() const;
   void SetMasterVolume(float volume);
 
-  // Loads the sound from its catalog file, or from `path` when given. A file
-  // that is missing or cannot be decoded leaves the sound failed: it stays
-  // silent and every later call on it is skipped.
-  void CreateSound(SoundId sound, const char* path = nullptr);
+  // Loads the sound from `path`. A file that is missing or cannot be decoded
+  // leaves the sound failed: it stays silent and every later call on it is skipped.
+  void CreateSound(SoundId sound, const char* path);
   SoundState State(SoundId sound) const;
 
   // The sounds, then the engine; all audio stops. Safe to call more than once.

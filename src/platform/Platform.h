@@ -5,9 +5,15 @@
 
 #include <cstdint>
 
-#include "assets/SoundCatalog.h"
-#include "assets/TextureCatalog.h"
 #include "platform/Geometry.h"
+
+// Pictures and persistent sounds are named by the game's catalogs, which build
+// on this folder; the platform knows them only as numbers below these
+// capacities, the sizes of the blocks it keeps them in.
+enum TextureId : int;
+enum SoundId : int;
+inline constexpr int TextureCapacity = 128;
+inline constexpr int SoundCapacity = 16;
 
 // Keyboard scancodes the game reads; the numbers are SDL's (the same in SDL 2 and 3).
 enum Scancode : int {

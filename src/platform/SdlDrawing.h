@@ -42,6 +42,6 @@ class SdlDrawing final : public Drawing {
     int h = 0;
   };
   SDL_Renderer* renderer_ = nullptr;
-  std::array<SDL_Texture*, TextureCount> textures_{};
-  std::array<Size, TextureCount> sizes_{};
+  std::array<SDL_Texture*, TextureCapacity> textures_{};
+  std::array<Size, TextureCapacity> sizes_{};
 };

@@ -17,7 +17,7 @@ SdlSystem::~SdlSystem() {
   audio_.UninitEngine();
   if (!sdlStarted_) return;
   FreeSurfaces();
-  for (int id = 0; id < TextureCount; ++id) DestroyTexture(static_cast<TextureId>(id));
+  for (int id = 0; id < TextureCapacity; ++id) DestroyTexture(static_cast<TextureId>(id));
   DestroyRenderer();
   DestroyWindow();
   Quit();
@@ -59,10 +59,10 @@ void SdlSystem::ConfigureDisplay() {
 
 void SdlSystem::SetMasterVolume(float volume) { audio_.SetMasterVolume(volume); }
 
-void SdlSystem::LoadTexture(TextureId id) {
+void SdlSystem::LoadTexture(TextureId id, const char* path) {
   // PNG only: a file that is empty or not a PNG fails like a missing one.
   SDL_Surface* surface = nullptr;
-  if (SDL_RWops* file = SDL_RWFromFile(TextureCatalog[id].path, "rb")) {
+  if (SDL_RWops* file = SDL_RWFromFile(path, "rb")) {
     surface = IMG_LoadPNG_RW(file);
     SDL_RWclose(file);
   }
@@ -89,7 +89,7 @@ void SdlSystem::Log(const char* message) {
 #pragma GCC diagnostic pop
 }
 
-void SdlSystem::CreateSound(SoundId sound) { audio_.CreateSound(sound); }
+void SdlSystem::CreateSound(SoundId sound, const char* path) { audio_.CreateSound(sound, path); }
 
 void SdlSystem::UninitAudioEngine() { audio_.UninitEngine(); }
 

@@ -31,12 +31,12 @@ class SdlSystem final : public System {
   void ConfigureDisplay() override;
   void SetMasterVolume(float volume) override;
 
-  void LoadTexture(TextureId texture) override;
+  void LoadTexture(TextureId texture, const char* path) override;
   void FreeSurfaces() override;
   bool TextureLoaded(TextureId texture) override;
   void Log(const char* message) override;
 
-  void CreateSound(SoundId sound) override;
+  void CreateSound(SoundId sound, const char* path) override;
 
   void UninitAudioEngine() override;
   void DestroyTexture(TextureId texture) override;
@@ -49,7 +49,7 @@ class SdlSystem final : public System {
  private:
   SDL_Window* window_ = nullptr;
   SDL_Renderer* renderer_ = nullptr;
-  std::array<SDL_Surface*, TextureCount> surfaces_{};
+  std::array<SDL_Surface*, TextureCapacity> surfaces_{};
   bool sdlStarted_ = false;
 
   SdlDrawing drawing_;

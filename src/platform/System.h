@@ -20,15 +20,15 @@ class System {
   // The seed of the game's random draws: the calendar time, so each run differs.
   virtual unsigned RandomSeed() { return static_cast<unsigned>(std::time(nullptr)); }
 
-  // Decodes the picture and uploads it; a missing or unreadable file leaves the
-  // texture null. Loading goes on whatever the result.
-  virtual void LoadTexture(TextureId texture) = 0;
+  // Decodes the picture at `path` and uploads it; a missing or unreadable file
+  // leaves the texture null. Loading goes on whatever the result.
+  virtual void LoadTexture(TextureId texture, const char* path) = 0;
   virtual void FreeSurfaces() = 0;
   virtual bool TextureLoaded(TextureId texture) = 0;
   virtual void Log(const char* message) = 0;
 
   // A sound whose file cannot be loaded is remembered as failed and stays silent.
-  virtual void CreateSound(SoundId sound) = 0;
+  virtual void CreateSound(SoundId sound, const char* path) = 0;
 
   virtual void UninitAudioEngine() = 0;
   virtual void DestroyTexture(TextureId texture) = 0;

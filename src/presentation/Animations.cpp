@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "presentation/ScreenRects.h"
-#include "world/Views.h"
+#include "core/ScreenRects.h"
+#include "core/Views.h"
 #include "world/Walking.h"
 
 namespace {

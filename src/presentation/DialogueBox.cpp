@@ -1,7 +1,7 @@
 #include "presentation/DialogueBox.h"
 
 #include "presentation/Glyphs.h"
-#include "presentation/ScreenRects.h"
+#include "core/ScreenRects.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "presentation/ScreenRects.h"
+#include "core/ScreenRects.h"
 
 void DrawPrompt(const GameState& state, Drawing& drawing) {
   if (state.ExitReady && !state.UseReady) {

@@ -1,6 +1,6 @@
 #pragma once
 #include "platform/Platform.h"
-#include "shell/GameState.h"
+#include "core/GameState.h"
 
 // At most one prompt: Move, click a lot, Use or hold W, by the first rule that holds.
 void DrawPrompt(const GameState& state, Drawing& drawing);

@@ -1,6 +1,6 @@
 #pragma once
 #include "platform/Platform.h"
-#include "shell/GameState.h"
+#include "core/GameState.h"
 
 // The longest step a frame may advance the game, however long it took.
 inline constexpr float MaxDeltaTime = 0.05f;

@@ -1,6 +1,6 @@
 #include "shell/GameFrame.h"
 
-#include "presentation/FrameLayers.h"
+#include "shell/FrameLayers.h"
 #include "shell/FrameClock.h"
 #include "story/BookingComputer.h"
 #include "story/Brushing.h"

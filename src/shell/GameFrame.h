@@ -1,6 +1,6 @@
 #pragma once
 #include "platform/Platform.h"
-#include "shell/GameState.h"
+#include "core/GameState.h"
 
 enum class FrameResult { Continue, Quit };
 

@@ -1,6 +1,6 @@
 #pragma once
 #include "platform/System.h"
-#include "shell/GameState.h"
+#include "core/GameState.h"
 
 // Looks at the game before each title and game frame, as a player looks at
 // the screen; used by the test harness to play the real program.

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "presentation/ScreenRects.h"
+#include "core/ScreenRects.h"
 #include "shell/FrameClock.h"
 #include "shell/Program.h"
 

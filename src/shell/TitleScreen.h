@@ -1,7 +1,7 @@
 #pragma once
 #include "platform/Platform.h"
 #include "shell/GameFrame.h"
-#include "shell/GameState.h"
+#include "core/GameState.h"
 
 // The title screen's music and ambience, started before its first frame.
 void StartTitleMusic(Audio& audio);

@@ -1,6 +1,6 @@
 #pragma once
 #include "platform/Platform.h"
-#include "shell/GameState.h"
+#include "core/GameState.h"
 
 // A Return while brushing: a brushing sound, a stroke, the brush moves.
 void BrushStroke(GameState& state, Audio& audio);

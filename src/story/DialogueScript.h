@@ -4,7 +4,7 @@
 // back or moves the story on.
 
 #include "platform/Platform.h"
-#include "shell/GameState.h"
+#include "core/GameState.h"
 
 struct DialogueEntry {
   const char* text = nullptr;  // null: a closing entry

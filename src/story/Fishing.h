@@ -1,6 +1,6 @@
 #pragma once
 #include "platform/Platform.h"
-#include "shell/GameState.h"
+#include "core/GameState.h"
 
 // A Return while fishing: counts only while a bite window is open.
 void FishingClick(GameState& state, Audio& audio);

@@ -1,6 +1,6 @@
 #include "story/GetAway.h"
 
-#include "world/Views.h"
+#include "core/Views.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "presentation/ScreenRects.h"
+#include "core/ScreenRects.h"
 
 namespace {
 

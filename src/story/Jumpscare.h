@@ -1,6 +1,6 @@
 #pragma once
 #include "platform/Platform.h"
-#include "shell/GameState.h"
+#include "core/GameState.h"
 
 // The jumpscare, its game over and its closing screen; draws the face.
 void UpdateJumpscare(GameState& state, Platform& platform);

@@ -1,6 +1,6 @@
 #pragma once
 #include "platform/Platform.h"
-#include "shell/GameState.h"
+#include "core/GameState.h"
 
 // The hiding countdown of the last night: hide in the closet in time, or die
 // and wake again in the cabin bedroom.

@@ -1,6 +1,6 @@
 #include "story/TimedEvents.h"
 
-#include "world/Views.h"
+#include "core/Views.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 #include "platform/Platform.h"
-#include "shell/GameState.h"
+#include "core/GameState.h"
 
 // The moments that move on by themselves: the evening at the television, the
 // first night in the cabin, and the telephone.

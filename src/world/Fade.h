@@ -1,6 +1,6 @@
 #pragma once
 #include "platform/Platform.h"
-#include "shell/GameState.h"
+#include "core/GameState.h"
 
 // The fade to black and back that joins most scenes. Draws the fade rectangle
 // and the next-day card, steps the fade, and on the first frame of a fade back

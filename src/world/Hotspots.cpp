@@ -1,6 +1,6 @@
 #include "world/Hotspots.h"
 
-#include "shell/GameState.h"
+#include "core/GameState.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 #include "platform/Platform.h"
-#include "shell/GameState.h"
+#include "core/GameState.h"
 
 // Return, released: advance the dialogue, count a brushing stroke, use the thing
 // at hand, click in the fishing game, or walk on at an exit, in that order, each

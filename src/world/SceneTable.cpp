@@ -1,6 +1,6 @@
 #include "world/SceneTable.h"
 
-#include "world/Views.h"
+#include "core/Views.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "platform/Platform.h"
-#include "shell/GameState.h"
+#include "core/GameState.h"
 
 // A field a row sets, with the value it sets.
 enum class RowSets {

@@ -1,7 +1,7 @@
 #include "world/Uses.h"
 
-#include "presentation/ScreenRects.h"
-#include "world/Views.h"
+#include "core/ScreenRects.h"
+#include "core/Views.h"
 
 namespace {
 

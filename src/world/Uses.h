@@ -1,6 +1,6 @@
 #pragma once
 #include "platform/Platform.h"
-#include "shell/GameState.h"
+#include "core/GameState.h"
 
 // Using the scene's object: the use table, tested scene by scene in its order.
 void UseSceneObject(GameState& state, Audio& audio);

@@ -1,6 +1,6 @@
 #pragma once
 #include "platform/Platform.h"
-#include "shell/GameState.h"
+#include "core/GameState.h"
 
 // Reads the held keys once for the frame and slides the backdrop with the arrow
 // keys or A, D, W, S: walking, for a player who is never seen.

@@ -15,12 +15,12 @@
 #include <vector>
 
 #include "Pictures.h"
-#include "assets/TextureCatalog.h"
+#include "core/TextureCatalog.h"
 #include "pictures/Placements.h"
 #include "pictures/PngFile.h"
 #include "presentation/Glyphs.h"
 #include "world/Hotspots.h"
-#include "world/Views.h"
+#include "core/Views.h"
 
 namespace {
 

@@ -11,6 +11,7 @@
 
 #include <unistd.h>
 
+#include "core/SoundCatalog.h"
 #include "platform/MiniaudioAudio.h"
 
 namespace {

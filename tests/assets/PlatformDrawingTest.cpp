@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/TextureCatalog.h"
 #include "platform/SdlDrawing.h"
 
 namespace {

@@ -82,7 +82,7 @@ TEST_F(PlatformSystem, PngPicturesLoadFromTheirCatalogPaths) {
   WritePng(CarDriveTwoThreeTexture);
   WritePng(JumpscareTexture);  // a folder name with spaces, brackets and an apostrophe
   for (TextureId id : {HouseBedRoomBedTexture, CarDriveTwoThreeTexture, JumpscareTexture})
-    system_->LoadTexture(id);
+    system_->LoadTexture(id, TextureCatalog[id].path);
   system_->FreeSurfaces();
   EXPECT_TRUE(system_->TextureLoaded(HouseBedRoomBedTexture));
   EXPECT_TRUE(system_->TextureLoaded(CarDriveTwoThreeTexture));
@@ -104,7 +104,7 @@ TEST_F(PlatformSystem, OnlyARealPngCounts) {
     SDL_FreeSurface(surface);
   }
   for (TextureId id : {TipTexture, CursorTexture, MenuTexture, IntroTexture /* no file */})
-    system_->LoadTexture(id);
+    system_->LoadTexture(id, TextureCatalog[id].path);
   system_->FreeSurfaces();
   EXPECT_FALSE(system_->TextureLoaded(TipTexture));
   EXPECT_FALSE(system_->TextureLoaded(CursorTexture));
@@ -183,7 +183,7 @@ TEST_F(PlatformSystem, EveryPictureReadAheadBecomesItsTexture) {
   // Loading a picture a second time reads its file again.
   WritePng(MenuTexture, 9, 9);
   system_->DestroyTexture(MenuTexture);
-  system_->LoadTexture(MenuTexture);
+  system_->LoadTexture(MenuTexture, TextureCatalog[MenuTexture].path);
   system_->FreeSurfaces();
   int w = 0, h = 0;
   SDL_QueryTexture(TextureOf(MenuTexture), nullptr, nullptr, &w, &h);
@@ -195,7 +195,7 @@ TEST_F(PlatformSystem, EveryPictureReadAheadBecomesItsTexture) {
 TEST_F(PlatformSystem, QuittingBeforeLoadingStopsTheReading) {
   for (int id = 0; id < TextureCount; ++id) WritePng(static_cast<TextureId>(id));
   system_->ConfigureDisplay();
-  system_->LoadTexture(HouseBedRoomBedTexture);
+  system_->LoadTexture(HouseBedRoomBedTexture, TextureCatalog[HouseBedRoomBedTexture].path);
   system_->Quit();
   EXPECT_FALSE(system_->TextureLoaded(HouseBedRoomBedTexture));
 }

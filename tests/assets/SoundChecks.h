@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "assets/SoundCatalog.h"
+#include "core/SoundCatalog.h"
 #include "platform/AudioDecoding.h"
 #include "sounds/Dsp.h"
 

@@ -15,6 +15,7 @@ class FakeSystem : public System {
   RecordingPlatform rec;
   std::vector<std::string> steps;
   std::vector<std::string> logs;
+  std::vector<std::string> paths;  // the file of every picture and persistent sound, in the order asked
   std::set<int> missingTextures;
   std::set<int> missingSounds;
   bool windowFails = false;
@@ -31,8 +32,9 @@ class FakeSystem : public System {
   void SetMasterVolume(float volume) override { steps.push_back("volume " + std::to_string(volume)); }
   unsigned seed = 1;
   unsigned RandomSeed() override { return seed; }
-  void LoadTexture(TextureId texture) override {
+  void LoadTexture(TextureId texture, const char* path) override {
     steps.push_back(std::string("load ") + TextureCatalog[texture].name);
+    paths.emplace_back(path);
   }
   void FreeSurfaces() override { steps.push_back("free surfaces"); }
   bool TextureLoaded(TextureId texture) override {
@@ -40,7 +42,10 @@ class FakeSystem : public System {
     return missingTextures.count(texture) == 0;
   }
   void Log(const char* message) override { logs.emplace_back(message); }
-  void CreateSound(SoundId sound) override { steps.push_back(std::string("sound ") + SoundCatalog[sound].name); }
+  void CreateSound(SoundId sound, const char* path) override {
+    steps.push_back(std::string("sound ") + SoundCatalog[sound].name);
+    paths.emplace_back(path);
+  }
   void UninitAudioEngine() override { steps.push_back("uninit audio"); }
   void DestroyTexture(TextureId texture) override {
     steps.push_back(std::string("destroy ") + TextureCatalog[texture].name);

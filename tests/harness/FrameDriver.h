@@ -7,7 +7,7 @@
 
 #include "RecordingPlatform.h"
 #include "shell/GameFrame.h"
-#include "shell/GameState.h"
+#include "core/GameState.h"
 
 // The game as the title leaves it: the first game frame ends the title's fade.
 GameState GameStartState();

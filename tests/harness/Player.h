@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "RecordingPlatform.h"
-#include "shell/GameState.h"
+#include "core/GameState.h"
 
 struct PlayerPlan {
   bool standStillInLastWalk = false;  // let the creature catch up in the forest

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "core/SoundCatalog.h"
+#include "core/TextureCatalog.h"
 #include "platform/Platform.h"
 
 struct DrawCall {

@@ -2,7 +2,7 @@
 // Ways for a test to stand somewhere in the story without playing up to it.
 
 #include "FrameDriver.h"
-#include "world/Views.h"
+#include "core/Views.h"
 
 // Arrived in `scene` through the row that leads there, as the story does, with
 // the title's fade over (the row's own fade is not run).

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "presentation/Glyphs.h"
-#include "presentation/ScreenRects.h"
+#include "core/ScreenRects.h"
 
 namespace {
 

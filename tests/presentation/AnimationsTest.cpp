@@ -3,7 +3,7 @@
 #include "harness/Scenes.h"
 #include "presentation/Animations.h"
 #include "world/SceneTable.h"
-#include "world/Views.h"
+#include "core/Views.h"
 
 namespace {
 

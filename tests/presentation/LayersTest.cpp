@@ -2,7 +2,7 @@
 
 #include "harness/FrameDriver.h"
 #include "presentation/Overlays.h"
-#include "presentation/ScreenRects.h"
+#include "core/ScreenRects.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "harness/Scenes.h"
 #include "world/SceneTable.h"
-#include "world/Views.h"
+#include "core/Views.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "harness/Scenes.h"
-#include "world/Views.h"
+#include "core/Views.h"
 
 namespace {
 

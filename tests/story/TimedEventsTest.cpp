@@ -4,7 +4,7 @@
 #include "harness/ScreenReader.h"
 #include "story/TimedEvents.h"
 #include "world/SceneTable.h"
-#include "world/Views.h"
+#include "core/Views.h"
 
 namespace {
 

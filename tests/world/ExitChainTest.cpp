@@ -3,7 +3,7 @@
 #include "harness/FrameDriver.h"
 #include "harness/Player.h"
 #include "world/SceneTable.h"
-#include "world/Views.h"
+#include "core/Views.h"
 
 namespace {
 

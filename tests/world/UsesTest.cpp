@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "harness/Scenes.h"
-#include "world/Views.h"
+#include "core/Views.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "Canvas.h"
-#include "assets/TextureCatalog.h"
+#include "core/TextureCatalog.h"
 
 namespace art {
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "world/Hotspots.h"
-#include "world/Views.h"
+#include "core/Views.h"
 
 namespace art {
 

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "assets/TextureCatalog.h"
+#include "core/TextureCatalog.h"
 #include "platform/Geometry.h"
 
 namespace art {

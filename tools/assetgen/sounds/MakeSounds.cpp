@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "Sounds.h"
-#include "assets/SoundCatalog.h"
+#include "core/SoundCatalog.h"
 #include "sounds/SoundBook.h"
 
 namespace {

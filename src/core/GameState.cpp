@@ -1,4 +1,4 @@
-#include "shell/GameState.h"
+#include "core/GameState.h"
 
 #include <cstdlib>
 

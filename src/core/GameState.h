@@ -7,7 +7,9 @@
 #include <array>
 #include <cstdint>
 
-#include "assets/TextureCatalog.h"
+// Every part of the game names its pictures and sounds by the catalogs.
+#include "core/SoundCatalog.h"
+#include "core/TextureCatalog.h"
 #include "platform/Geometry.h"
 
 // What an animation does; the numbers are those the scene rows and uses set.

@@ -1,9 +1,9 @@
-#include "presentation/FrameLayers.h"
+#include "shell/FrameLayers.h"
 
 #include "presentation/Animations.h"
 #include "presentation/DialogueBox.h"
 #include "presentation/Overlays.h"
-#include "presentation/ScreenRects.h"
+#include "core/ScreenRects.h"
 #include "story/BookingComputer.h"
 #include "story/Fishing.h"
 #include "story/GetAway.h"
