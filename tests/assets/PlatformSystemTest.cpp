@@ -169,7 +169,7 @@ TEST_F(PlatformSystem, PicturesReadAheadLoadAsTheyWouldOneByOne) {
 }
 
 TEST_F(PlatformSystem, EveryPictureReadAheadBecomesItsTexture) {
-  // Every seventh without alpha: those are read by SDL_image at their turn.
+  // Every seventh without alpha, which libpng's own conversions read.
   for (int id = 0; id < TextureCount; ++id) WritePng(static_cast<TextureId>(id), 3 + id % 5, 2 + id % 3, id % 7 == 0);
   system_->ConfigureDisplay();
   ASSERT_TRUE(LoadAllTextures(*system_));
