@@ -46,11 +46,12 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-# Starts Xvfb at 800x600x24 on a display number of its own choosing and sets DISPLAY.
+# Starts Xvfb at 800x600x24 (or XVFB_SCREEN) on a display number of its own
+# choosing and sets DISPLAY.
 xvfb_start() {
   local numberFile="$WORK_DIR/display"
   : >"$numberFile"
-  Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$numberFile" \
+  Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-800x600x24}" -nolisten tcp 3>"$numberFile" \
     >"$WORK_DIR/xvfb.log" 2>&1 &
   XVFB_PID=$!
   local i
