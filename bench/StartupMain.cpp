@@ -68,14 +68,16 @@ int main(int argc, char** argv) {
   std::printf(
       "tarnwick-startup status=%d main_at_ns=%lld first_present_at_ns=%lld init_ns=%lld window_ns=%lld "
       "renderer_ns=%lld audio_ns=%lld display_ns=%lld textures_ns=%lld sounds_ns=%lld presents=%ld "
-      "last_present_at_ns=%lld title_cpu_ns=%lld platform_at_ns=%lld first_clear_at_ns=%lld first_present_call_ns=%lld\n",
+      "last_present_at_ns=%lld title_cpu_ns=%lld platform_at_ns=%lld first_clear_at_ns=%lld first_present_call_ns=%lld "
+      "main_cpu_ns=%lld\n",
       status, static_cast<long long>(mainAt), static_cast<long long>(t.firstPresentAtNs),
       static_cast<long long>(t.initSubsystemsNs), static_cast<long long>(t.windowNs),
       static_cast<long long>(t.rendererNs), static_cast<long long>(t.audioEngineNs),
       static_cast<long long>(t.displayNs), static_cast<long long>(t.texturesNs),
       static_cast<long long>(t.soundsNs), t.presents, static_cast<long long>(t.lastPresentAtNs),
       static_cast<long long>(cpuAtEnd - observer.cpuAtFirstPresentNs), static_cast<long long>(t.platformAtNs),
-      static_cast<long long>(t.firstClearAtNs), static_cast<long long>(t.firstPresentCallNs));
+      static_cast<long long>(t.firstClearAtNs), static_cast<long long>(t.firstPresentCallNs),
+      static_cast<long long>(t.firstPresentCpuNs));
   std::fflush(stdout);
   return status;
 }

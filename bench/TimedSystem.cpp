@@ -83,6 +83,7 @@ void TimedSystem::PresentWatch::Present() {
   if (times_.presents == 0) {
     times_.firstPresentAtNs = now;
     times_.firstPresentCallNs = now - start;
+    times_.firstPresentCpuNs = ThreadCpuNs();
   }
   times_.lastPresentAtNs = now;
   ++times_.presents;

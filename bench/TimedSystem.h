@@ -23,6 +23,7 @@ struct StartupTimes {
   std::int64_t firstClearAtNs = 0;    // when the first frame began to draw
   std::int64_t firstPresentCallNs = 0;  // how long the first Present took
   std::int64_t firstPresentAtNs = 0;  // monotonic time when the first Present returned
+  std::int64_t firstPresentCpuNs = 0;  // the game's thread's CPU time by then
   std::int64_t lastPresentAtNs = 0;
   long presents = 0;
 };

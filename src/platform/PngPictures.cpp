@@ -14,9 +14,9 @@ struct PngReadState {
   ~PngReadState() { png_destroy_read_struct(&png, &info, nullptr); }
 };
 
-// One pixel as its four bytes in memory: blue, green, red, alpha.
-std::uint32_t Bgra(std::uint8_t b, std::uint8_t g, std::uint8_t r, std::uint8_t a) {
-  const std::array<std::uint8_t, 4> bytes{b, g, r, a};
+// One pixel as its four bytes in memory: red, green, blue, alpha.
+std::uint32_t Rgba(std::uint8_t r, std::uint8_t g, std::uint8_t b, std::uint8_t a) {
+  const std::array<std::uint8_t, 4> bytes{r, g, b, a};
   std::uint32_t pixel;
   std::memcpy(&pixel, bytes.data(), sizeof pixel);
   return pixel;
@@ -83,7 +83,7 @@ bool PngPictureReader::Decode(std::FILE* file) {
     int alphaCount = 0;
     if (transparentEntries) png_get_tRNS(state.png, state.info, &alphas, &alphaCount, nullptr);
     for (int i = 0; i < entries; ++i)
-      colours[i] = Bgra(palette[i].blue, palette[i].green, palette[i].red, i < alphaCount ? alphas[i] : 0xFF);
+      colours[i] = Rgba(palette[i].red, palette[i].green, palette[i].blue, i < alphaCount ? alphas[i] : 0xFF);
     png_set_packing(state.png);  // indexes of fewer bits, one byte each
     png_read_update_info(state.png, state.info);
     indexes_.resize(static_cast<std::size_t>(width));
@@ -97,7 +97,6 @@ bool PngPictureReader::Decode(std::FILE* file) {
     png_set_expand(state.png);
     png_set_strip_16(state.png);
     png_set_gray_to_rgb(state.png);
-    png_set_bgr(state.png);
     png_set_add_alpha(state.png, 0xFF, PNG_FILLER_AFTER);
     png_set_interlace_handling(state.png);
     png_read_update_info(state.png, state.info);

@@ -59,7 +59,7 @@ void SdlSystem::LoadTexture(TextureId id, const char* path) {
   // PNG only: a file that is empty or not a PNG fails like a missing one.
   const DecodedPicture* picture = renderer_ ? pictures_.Read(path) : nullptr;
   SDL_Texture* texture =
-      picture ? SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_BGRA32, SDL_TEXTUREACCESS_STATIC, picture->width,
+      picture ? SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGBA32, SDL_TEXTUREACCESS_STATIC, picture->width,
                                   picture->height)
               : nullptr;
   if (texture && SDL_UpdateTexture(texture, nullptr, picture->pixels, picture->width * 4) != 0) {
