@@ -75,6 +75,11 @@ appstreamcli validate --no-net "$scratch/$metainfo" >"$WORK_DIR/appstream.log" 2
 for tag in '<content_rating type="oars-1.1">' '<screenshot' '<launchable type="desktop-id">tarnwick.desktop</launchable>'; do
   grep -qF "$tag" "$scratch/$metainfo" || fail "the metainfo lacks $tag"
 done
+# The rating warns of the horror (a creature hunts the player; appstreamcli does
+# not judge the values, so this does), and the description of the jump scares.
+fright=$(sed -n 's|.*<content_attribute id="violence-fantasy">\([a-z]*\)</content_attribute>.*|\1|p' "$scratch/$metainfo")
+case "$fright" in mild | moderate | intense) ;; *) fail "the content rating gives violence-fantasy '$fright'" ;; esac
+grep -q 'jump scares' "$scratch/$metainfo" || fail "the metainfo does not warn of the jump scares"
 desktop-file-validate "$scratch/usr/share/applications/tarnwick.desktop" || fail "desktop-file-validate refuses the desktop entry"
 man_text=$(MANWIDTH=80 LC_ALL=C.UTF-8 man --warnings -l "$scratch/usr/share/man/man6/tarnwick.6.gz" 2>"$WORK_DIR/man.err")
 [ -s "$WORK_DIR/man.err" ] && { cat "$WORK_DIR/man.err" >&2; fail "the manual page has warnings"; }
