@@ -7,82 +7,73 @@
 # 1000x600, the picture keeps its shape with black bars left and right.
 source "$(dirname "$0")/lib/xvfb.bash"
 
-slowness=${TARNWICK_TEST_SLOWNESS:-1}
-deadline() { echo $(($1 * slowness)); }
-
-XVFB_SCREEN=1280x1024x24 xvfb_start
+xvfb_start 1280x1024x24
 openbox --sm-disable >"$WORK_DIR/openbox.log" 2>&1 &
 OPENBOX_PID=$!
 trap 'kill "$OPENBOX_PID" 2>/dev/null; wait "$OPENBOX_PID" 2>/dev/null; cleanup' EXIT
-for i in $(seq 1 $(($(deadline 30) * 10))); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+_openbox_ready() {
   kill -0 "$OPENBOX_PID" 2>/dev/null || { cat "$WORK_DIR/openbox.log" >&2; fail "openbox ended"; }
-  sleep 0.1
-done
-xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' || fail "openbox did not take the display"
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
+}
+wait_until 30 "openbox managing the display" _openbox_ready
 log "openbox manages the display"
 
-# Waits until the game's window is WxH; fails after the deadline.
-wait_for_size() {
-  local want=$1 seconds=$2 i size=""
-  for i in $(seq 1 $((seconds * 10))); do
-    size=$(xdotool getwindowgeometry "$WINDOW_ID" 2>/dev/null | sed -n 's/^ *Geometry: //p')
-    [ "$size" = "$want" ] && { log "the window is $size"; return 0; }
-    game_alive || fail "the game ended while its window was $size"
-    sleep 0.1
-  done
-  fail "the window stayed $size, not $want, for ${seconds}s"
+# The game's window is WxH.
+_window_is() { [ "$(xdotool getwindowgeometry "$WINDOW_ID" 2>/dev/null | sed -n 's/^ *Geometry: //p')" = "$1" ]; }
+
+# The brightest value inside a part (WxH+X+Y) of a picture.
+brightest_in() { convert "$1" -crop "$2" +repage -format '%[fx:int(255*maxima)]' info:; }
+
+# _letterboxed <target> <name> <bars> <edges>: a screenshot of the target (a
+# window, or root) shows black in every bar and the picture reaching each
+# edge strip; sets SHOT.
+_letterboxed() {
+  local target=$1 part
+  SHOT="$SHOTS_DIR/$TEST_NAME-$2.png"
+  import -window "$target" "$SHOT" 2>/dev/null || return 1
+  for part in $3; do [ "$(brightest_in "$SHOT" "$part")" -eq 0 ] || return 1; done
+  for part in $4; do [ "$(brightest_in "$SHOT" "$part")" -gt 0 ] || return 1; done
 }
 
-# brightest <picture> <geometry WxH+X+Y>: the brightest value inside that part.
-brightest() { convert "$1" -crop "$2" +repage -format '%[fx:int(255*maxima)]' info:; }
+# A screenshot of the game's window alone shows the title picture; sets SHOT.
+_window_shows_title() {
+  SHOT="$SHOTS_DIR/$TEST_NAME-$1.png"
+  import -window "$WINDOW_ID" "$SHOT" 2>/dev/null && title_shown "$SHOT"
+}
 
-# Waits until a screenshot of the window (or the whole screen) shows black
-# exactly in the bars and the picture between them. Each bar and the picture
-# are given as crop geometries; the picture must reach both of its edges.
-wait_for_letterbox() {
-  local name=$1 seconds=$2 target=$3 bars=$4 edges=$5 i ok bar
-  for i in $(seq 1 $((seconds * 4))); do
-    SHOT="$SHOTS_DIR/$TEST_NAME-$name.png"
-    import -window "$target" "$SHOT" 2>/dev/null || { sleep 0.25; continue; }
-    ok=yes
-    for bar in $bars; do [ "$(brightest "$SHOT" "$bar")" -eq 0 ] || ok=no; done
-    for bar in $edges; do [ "$(brightest "$SHOT" "$bar")" -gt 0 ] || ok=no; done
-    [ "$ok" = yes ] && { log "$name: black bars at $bars, the picture at $edges"; return 0; }
-    game_alive || fail "the game ended before drawing $name"
-    sleep 0.25
-  done
-  fail "$name: no letterboxed picture after ${seconds}s (last: $SHOT)"
+quit_with_shift() {
+  xdotool key --window "$WINDOW_ID" shift
+  game_wait_exit 30
+  [ "$GAME_STATUS" -eq 0 ] || fail "Shift on the title should quit with status 0, got $GAME_STATUS"
 }
 
 assets_link_dir
 
 # Full screen: the window takes the display, the picture 1280x960 between two bars.
 game_start "$RUN_DIR"
-wait_for_window "$(deadline 20)"
-wait_for_size 1280x1024 "$(deadline 20)"
-wait_for_letterbox fullscreen "$(deadline 30)" root \
+wait_for_window 60
+wait_until 60 "a window covering the 1280x1024 display" _window_is 1280x1024
+wait_until 60 "the picture letterboxed on the display" _letterboxed root fullscreen \
   "1280x32+0+0 1280x32+0+992" "1280x8+0+32 1280x8+0+984 8x960+0+32 8x960+1272+32"
-xdotool key --window "$WINDOW_ID" shift
-game_wait_exit "$(deadline 10)"
-[ "$GAME_STATUS" -eq 0 ] || fail "Shift on the title should quit with status 0, got $GAME_STATUS"
+log "full screen: the window covers the display; black bars above and below the picture"
+quit_with_shift
 
 # Windowed: 800x600, the picture filling it; then resized, bars left and right.
-GAME_BINARY_PLAIN=$GAME_BINARY
-GAME_BINARY="$WORK_DIR/windowed"
-printf '#!/bin/sh\nexec "%s" --windowed\n' "$GAME_BINARY_PLAIN" >"$GAME_BINARY"
-chmod +x "$GAME_BINARY"
+windowed="$WORK_DIR/windowed"
+printf '#!/bin/sh\nexec "%s" --windowed\n' "$GAME_BINARY" >"$windowed"
+chmod +x "$windowed"
+GAME_BINARY=$windowed
 game_start "$RUN_DIR"
-wait_for_window "$(deadline 20)"
-wait_for_size 800x600 "$(deadline 20)"
-wait_for_letterbox windowed "$(deadline 30)" "$WINDOW_ID" "" "800x8+0+0 800x8+0+592 8x600+0+0 8x600+792+0"
-# Still 800x600 a while later: nothing makes it full screen behind our back.
-sleep 1  # the game's own start-up has ended; give a late switch a chance to show
-wait_for_size 800x600 1
+wait_for_window 60
+wait_until 60 "an 800x600 window" _window_is 800x600
+# Still 800x600 once the title has come out of the intro: nothing made it full screen.
+wait_until 60 "the title in the window" _window_shows_title windowed
+_window_is 800x600 || fail "the --windowed window did not stay 800x600"
+log "windowed: an 800x600 window showing the whole picture"
 xdotool windowsize "$WINDOW_ID" 1000 600
-wait_for_size 1000x600 "$(deadline 20)"
-wait_for_letterbox resized "$(deadline 30)" "$WINDOW_ID" "100x600+0+0 100x600+900+0" "8x600+100+0 8x600+892+0"
-xdotool key --window "$WINDOW_ID" shift
-game_wait_exit "$(deadline 10)"
-[ "$GAME_STATUS" -eq 0 ] || fail "Shift on the title should quit with status 0, got $GAME_STATUS"
+wait_until 60 "the window resized to 1000x600" _window_is 1000x600
+wait_until 60 "the picture letterboxed in the resized window" _letterboxed "$WINDOW_ID" resized \
+  "100x600+0+0 100x600+900+0" "8x600+100+0 8x600+892+0"
+log "resized to 1000x600: black bars left and right of the picture"
+quit_with_shift
 log "PASS"
