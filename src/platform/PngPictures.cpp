@@ -14,6 +14,11 @@ struct PngReadState {
   ~PngReadState() { png_destroy_read_struct(&png, &info, nullptr); }
 };
 
+// A broken picture fails silently: the game logs only its own one line about
+// the first picture that did not load.
+[[noreturn]] void QuietError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
+void QuietWarning(png_structp, png_const_charp) {}
+
 // One pixel as its four bytes in memory: red, green, blue, alpha.
 std::uint32_t Rgba(std::uint8_t r, std::uint8_t g, std::uint8_t b, std::uint8_t a) {
   const std::array<std::uint8_t, 4> bytes{r, g, b, a};
@@ -52,7 +57,7 @@ bool PngPictureReader::Decode(std::FILE* file) {
     return false;
 
   PngReadState state;
-  state.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  state.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, QuietError, QuietWarning);
   if (!state.png) return false;
   state.info = png_create_info_struct(state.png);
   if (!state.info) return false;

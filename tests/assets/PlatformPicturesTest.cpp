@@ -243,8 +243,11 @@ TEST_F(PlatformPictures, BrokenAndOversizedFilesLoadNothing) {
   const auto size = fs::file_size(dir_ / "good.png");
   fs::copy_file(dir_ / "good.png", dir_ / "short.png");
   fs::resize_file(dir_ / "short.png", size - 20);
+  testing::internal::CaptureStderr();
   system_->LoadTexture(MenuTexture, (dir_ / "short.png").c_str());
   EXPECT_FALSE(system_->TextureLoaded(MenuTexture));
+  // The game logs only its own line about a missing picture, nothing of libpng's.
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
   // Wider than any texture: refused from its header, before any memory is taken.
   Picture wide{PngPictureReader::MaxSide + 1, 1, {}};
   wide.pixels.assign(wide.width, {1, 2, 3, 255});
