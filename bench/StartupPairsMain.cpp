@@ -230,6 +230,13 @@ int main(int argc, char** argv) {
               Median(gameCpuMs), Median(bareCpuMs));
   std::printf("    the game's added work, %.1f ms, over the bare window's %.1f ms start-up gives a floor of %.2f\n",
               addedCpu, Median(bareMs), (Median(bareMs) + addedCpu) / Median(bareMs));
+  std::printf("    the game's CPU time by step (medians):");
+  for (const char* step : {"init", "renderer", "audio", "display", "textures", "sounds", "first_present_call"}) {
+    std::vector<double> cpu;
+    for (const Run& g : games) cpu.push_back(NsToMs(g.Ns(std::string(step) + "_cpu_ns")));
+    std::printf(" %s %.1f", step, Median(cpu));
+  }
+  std::printf(" ms\n");
   std::printf("  target: start-up within 1.25 times the bare window's: %s (%.2f)\n",
               ratioOfMedians <= 1.25 ? "met" : "NOT met", ratioOfMedians);
   return 0;
