@@ -93,5 +93,6 @@ inline const std::vector<MealEnd> MealEnds = {{7, true, false, -1}, {26, false, 
 
 // The drink in scene 43: 3 s of DrinkTimer, WalkSpeed 0 meanwhile and 250 after.
 inline constexpr float DrinkSeconds = 3.0f;
+inline constexpr float WalkSpeedAfterDrink = 250;
 
 }  // namespace record::uses

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "harness/Scenes.h"
+#include "record/HotspotWindows.h"
 #include "world/SceneTable.h"
 #include "core/Views.h"
 
@@ -15,7 +16,7 @@ TEST(Fade, TimelineAt60Hz) {
   driver.ReleaseReturn();
   driver.Frame();
   EXPECT_TRUE(driver.state.FadingOut);
-  EXPECT_EQ(driver.rec.audio.PlayedOnce(), std::vector<std::string>{FootstepsWoodFile});
+  EXPECT_EQ(driver.rec.audio.PlayedOnce(), std::vector<std::string>{record::hotspots::WoodFootstep});
 
   int fadeOutFrames = 0;
   int previous = driver.state.FadeAlpha;
