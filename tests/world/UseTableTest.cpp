@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <map>
 
+#include "harness/Countdown.h"
 #include "harness/FrameDriver.h"
 #include "harness/RecordFields.h"
 #include "record/UseTable.h"
@@ -152,42 +153,43 @@ TEST(UseTable, ScenesWithoutAUseIgnoreReturnOnAnObject) {
 namespace {
 
 // A meal lasts three seconds of frame time, to the frame at 60 Hz: the food
-// is drawn on every frame until the one in which more than 3000 ms have passed
-// since the meal began (a countdown that lands on 0 ends one frame later), and
-// that frame ends it. Each of the three phases of the 16, 17, 17 ms frames.
+// is drawn on every frame, from the press's on, until the one in which its
+// countdown runs out, and that frame ends it. Each of the three phases of the
+// 16, 17, 17 ms frames.
 TEST(Meals, LastThreeSecondsToTheFrameAndEndAsRecorded) {
-  for (const auto& meal : record::uses::MealEnds) {
+  for (const auto& end : record::uses::MealEnds) {
     for (int phase = 0; phase < 3; ++phase) {
-      SCOPED_TRACE("scene " + std::to_string(meal.scene) + ", phase " + std::to_string(phase));
+      SCOPED_TRACE("scene " + std::to_string(end.scene) + ", phase " + std::to_string(phase));
       FrameDriver driver;
       for (int i = 0; i <= phase; ++i) driver.Step();
-      driver.state.SceneIndex = meal.scene;
+      driver.state.SceneIndex = end.scene;
       driver.state.DialogueActive = false;
       driver.state.UseReady = true;
       driver.state.EatTimer = record::uses::MealSeconds;
       driver.state.MessageIndex = 41;  // as row 25 leaves it
       driver.state.FoodChoice = phase;
       driver.ReleaseReturn();
-      const auto start = driver.rec.clock.now;
+      Countdown meal{record::uses::MealSeconds};
       const TextureId food = TextureNamed(phase == 1 ? "SoupTexture" : "PizzaTexture");
       for (int frame = 1; frame < 400; ++frame) {
+        const auto before = driver.rec.clock.now;
         driver.Step();
-        const bool over = driver.rec.clock.now - start > record::uses::MealSeconds * 1000;
+        const bool over = meal.Lower(driver.rec.clock.now - before);
         ASSERT_EQ(driver.rec.drawing.Drew(food), !over) << "frame " << frame;
         if (over) break;
       }
-      EXPECT_EQ(driver.state.ExitReady, meal.exitReady);
-      EXPECT_EQ(driver.state.DialogueActive, meal.dialogue);
+      EXPECT_EQ(driver.state.ExitReady, end.exitReady);
+      EXPECT_EQ(driver.state.DialogueActive, end.dialogue);
       EXPECT_FALSE(driver.state.UseReady);
-      EXPECT_EQ(driver.state.UseActive, meal.scene == 7) << "only the first meal keeps UseActive";
-      EXPECT_EQ(driver.state.MessageIndex, meal.line < 0 ? 41 : meal.line);
+      EXPECT_EQ(driver.state.UseActive, end.scene == 7) << "only the first meal keeps UseActive";
+      EXPECT_EQ(driver.state.MessageIndex, end.line < 0 ? 41 : end.line);
     }
   }
 }
 
-// The drink begins with the press and is lowered from the next frame on, at
-// the head of each frame; the bottle is in hand and the walk frozen until more
-// than 3000 ms have passed since the press's frame.
+// The drink begins with the press and its countdown is lowered from the next
+// frame on, at the head of each frame; the bottle is in hand and the walk
+// frozen until it runs out.
 TEST(Drink, LastsThreeSecondsToTheFrame) {
   for (int phase = 0; phase < 3; ++phase) {
     FrameDriver driver;
@@ -198,14 +200,15 @@ TEST(Drink, LastsThreeSecondsToTheFrame) {
     driver.state.UseReady = true;
     driver.ReleaseReturn();
     driver.Step();
-    const auto start = driver.rec.clock.now;
+    Countdown drink{record::uses::DrinkSeconds};
     const TextureId bottle = TextureNamed("WaterBottleTexture");
     ASSERT_TRUE(driver.rec.drawing.Drew(bottle));
     driver.Hold(ScancodeLeft);
     for (int frame = 1; frame < 400; ++frame) {
       const float x = driver.state.BackgroundRect.x;
+      const auto before = driver.rec.clock.now;
       driver.Step();
-      const bool over = driver.rec.clock.now - start > record::uses::DrinkSeconds * 1000;
+      const bool over = drink.Lower(driver.rec.clock.now - before);
       ASSERT_EQ(driver.rec.drawing.Drew(bottle), !over) << "phase " << phase << ", frame " << frame;
       ASSERT_EQ(driver.state.BackgroundRect.x == x, !over) << "the walk is frozen while drinking";
       if (over) break;
