@@ -105,3 +105,16 @@ void SetFieldValue(GameState& state, const std::string& name, double value) {
   }
   found->second.set(state, value);
 }
+
+bool IsFlagField(const std::string& name) {
+  GameState probe;
+  SetFieldValue(probe, name, 2);
+  return FieldValue(probe, name) == 1;
+}
+
+std::map<SoundId, std::vector<SoundCall::Kind>> PersistentCallsBySound(const std::vector<SoundCall>& calls) {
+  std::map<SoundId, std::vector<SoundCall::Kind>> bySound;
+  for (const SoundCall& call : calls)
+    if (call.kind != SoundCall::Kind::PlayOnce) bySound[call.sound].push_back(call.kind);
+  return bySound;
+}

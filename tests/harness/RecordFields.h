@@ -3,9 +3,11 @@
 // its catalog name, and a field of the game state by the name the record uses.
 // Only names are looked up here; every value compared comes from the record.
 
+#include <map>
 #include <string>
 #include <vector>
 
+#include "RecordingPlatform.h"
 #include "core/GameState.h"
 
 // The picture or persistent sound of that catalog name; the test fails (and
@@ -20,3 +22,7 @@ const std::vector<std::string>& RecordedFieldNames();
 bool IsRecordedField(const std::string& name);
 double FieldValue(const GameState& state, const std::string& name);
 void SetFieldValue(GameState& state, const std::string& name, double value);
+bool IsFlagField(const std::string& name);
+
+// The start, stop and loop calls each persistent sound received, in order.
+std::map<SoundId, std::vector<SoundCall::Kind>> PersistentCallsBySound(const std::vector<SoundCall>& calls);

@@ -39,19 +39,13 @@ double Expected(const record::rows::Set& set, const std::string& field) {
   return set.value;
 }
 
-bool IsFlag(const GameState& state, const std::string& field) {
-  GameState probe = state;
-  SetFieldValue(probe, field, 2);
-  return FieldValue(probe, field) == 1;
-}
-
 // A state where every field the rows may set holds a value that no row sets,
 // so both a missing effect and an extra one show. `high` picks one of two
 // poisons, so an extra "set to false" shows as well as an extra "set to true".
 GameState Poisoned(const Row& row, bool high) {
   GameState state = GameStartState();
   for (const std::string& field : RecordedFieldNames()) {
-    const bool flag = IsFlag(state, field);
+    const bool flag = IsFlagField(field);
     const auto* set = SetOf(row, field);
     double value = flag ? (high ? 1 : 0) : (high ? 77 : -3);
     if (set) value = flag ? 1 - Expected(*set, field) : Expected(*set, field) + 7;
@@ -65,14 +59,6 @@ GameState Poisoned(const Row& row, bool high) {
   if (row.guard == record::rows::Guard::NoDialogueNoHold) state.DialogueActive = state.NextDayHold = false;
   if (row.guard == record::rows::Guard::NotAnimating) state.Animating = false;
   return state;
-}
-
-// The persistent-sound calls one sound receives, in order.
-std::map<SoundId, std::vector<SoundCall::Kind>> CallsBySound(const std::vector<SoundCall>& calls) {
-  std::map<SoundId, std::vector<SoundCall::Kind>> bySound;
-  for (const SoundCall& call : calls)
-    if (call.kind != SoundCall::Kind::PlayOnce) bySound[call.sound].push_back(call.kind);
-  return bySound;
 }
 
 std::map<SoundId, std::vector<SoundCall::Kind>> ExpectedCalls(const Row& row) {
@@ -112,7 +98,7 @@ TEST_P(SceneRows, ApplyTheRecordedEffectsAndNothingElse) {
     RecordingAudio audio;
     ApplySceneRow(after, audio, record::rows::RowDarkness + 1);
     ExpectRowApplied(row, before, after);
-    EXPECT_EQ(CallsBySound(audio.calls), ExpectedCalls(row));
+    EXPECT_EQ(PersistentCallsBySound(audio.calls), ExpectedCalls(row));
   }
 }
 
@@ -274,7 +260,7 @@ TEST_P(EnteringScenes, ThroughTheFadeWithTheRecordedBackdropAndSounds) {
   ASSERT_TRUE(driver.state.FadingIn && !driver.state.SceneChangePending);
   EXPECT_EQ(driver.state.SceneIndex, row.next);
   EXPECT_GT(driver.state.FadeAlpha, record::rows::RowDarkness) << "the row applies under the black";
-  EXPECT_EQ(CallsBySound(driver.rec.audio.calls), ExpectedCalls(row));
+  EXPECT_EQ(PersistentCallsBySound(driver.rec.audio.calls), ExpectedCalls(row));
 
   // The next frame shows the new scene first of all, where the row put it.
   driver.Frame();

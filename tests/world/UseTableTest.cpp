@@ -35,12 +35,6 @@ int Expected(const record::uses::Set& set, const std::string& field) {
   return set.value;
 }
 
-bool IsFlag(const std::string& field) {
-  GameState probe;
-  SetFieldValue(probe, field, 2);
-  return FieldValue(probe, field) == 1;
-}
-
 // In the scene with its object usable, every field the use sets holding
 // something else first, so that a use that forgets one shows.
 FrameDriver ReadyToUse(const Use& use) {
@@ -62,7 +56,7 @@ FrameDriver ReadyToUse(const Use& use) {
       s.MessageIndex = 999;
     } else if (field != "SceneIndex") {
       const double v = Expected(set, field);
-      SetFieldValue(s, field, IsFlag(field) ? 1 - v : v + 7);
+      SetFieldValue(s, field, IsFlagField(field) ? 1 - v : v + 7);
     }
   }
   s.UseReady = true;
@@ -73,13 +67,6 @@ FrameDriver ReadyToUse(const Use& use) {
   for (const auto& sound : use.sounds)
     if (sound.command == std::string("stop")) driver.rec.audio.Start(SoundNamed(sound.sound));
   return driver;
-}
-
-std::map<SoundId, std::vector<SoundCall::Kind>> PersistentCalls(const std::vector<SoundCall>& calls) {
-  std::map<SoundId, std::vector<SoundCall::Kind>> bySound;
-  for (const SoundCall& call : calls)
-    if (call.kind != SoundCall::Kind::PlayOnce) bySound[call.sound].push_back(call.kind);
-  return bySound;
 }
 
 class UseTable : public testing::TestWithParam<Use> {};
@@ -116,7 +103,7 @@ TEST_P(UseTable, ReturnDoesWhatTheRecordSays) {
   for (const auto& sound : use.sounds)
     expected[SoundNamed(sound.sound)].push_back(sound.command == std::string("stop") ? SoundCall::Kind::Stop
                                                                                     : SoundCall::Kind::Start);
-  EXPECT_EQ(PersistentCalls(driver.rec.audio.calls), expected);
+  EXPECT_EQ(PersistentCallsBySound(driver.rec.audio.calls), expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Record, UseTable, testing::ValuesIn(record::uses::Uses),
