@@ -276,6 +276,46 @@ TEST_P(EnteringScenes, ThroughTheFadeWithTheRecordedBackdropAndSounds) {
 INSTANTIATE_TEST_SUITE_P(Record, SceneRows, testing::ValuesIn(record::rows::Rows), RowName);
 INSTANTIATE_TEST_SUITE_P(Record, EnteringScenes, testing::ValuesIn(RowsThePlayerReaches()), RowName);
 
+// The fade to the frame, at several display rates, worked out from the
+// record's thresholds: at 1000 units a second and whole-millisecond frames the
+// black rises one unit a millisecond from the frame of the press; the row
+// applies on the first frame it passes 254, which also takes the first step
+// back down, and the fade is over on the first frame it is 0 or less.
+TEST(SceneRows, TheFadeTurnsAndEndsOnTheFrameItsThresholdsSay) {
+  for (double hz : {60.0, 144.0, 240.0}) {
+    SCOPED_TRACE(std::to_string(hz) + " Hz");
+    FrameDriver driver;
+    driver.SetRate(hz);
+    driver.Step();
+    driver.state.SceneIndex = 2;
+    driver.state.DialogueActive = false;
+    driver.state.BackgroundRect.x = -300;
+    driver.state.ExitReady = true;
+    driver.ReleaseReturn();
+    int black = 0;
+    bool turned = false;
+    for (int frame = 1; frame < 400; ++frame) {
+      const auto before = driver.rec.clock.now;
+      driver.Step();
+      const int ms = static_cast<int>(driver.rec.clock.now - before);
+      if (turned) {
+        black -= ms;
+      } else if (black + ms > record::rows::FullyBlack) {
+        turned = true;  // up and straight back down in the same frame
+      } else {
+        black += ms;
+      }
+      ASSERT_EQ(driver.state.SceneIndex, turned ? 3 : 2) << "frame " << frame;
+      const bool over = turned && black <= 0;
+      ASSERT_EQ(driver.state.FadingIn || driver.state.FadingOut, !over) << "frame " << frame;
+      if (over) {
+        EXPECT_EQ(driver.state.WalkSpeed, record::rows::WalkSpeedAfterFade);
+        break;
+      }
+    }
+  }
+}
+
 TEST(SceneRows, ScenesWithoutARowStayPut) {
   for (int scene : record::rows::ScenesWithoutRow) {
     GameState state = GameStartState();
