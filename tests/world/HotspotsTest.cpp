@@ -64,6 +64,10 @@ TEST(Hotspots, TheRodCannotBeTakenDuringTheFade) {
   state.FadingOut = true;
   UpdateHotspots(state);
   EXPECT_FALSE(state.UseReady);
+  state.FadingOut = false;
+  state.FadingIn = true;
+  UpdateHotspots(state);
+  EXPECT_FALSE(state.UseReady) << "nor while it comes back";
 }
 
 TEST(Hotspots, WalkingLeftInTheEmptiedRoomStartsTheDialogue) {

@@ -40,21 +40,36 @@ void ExpectMorning(const GameState& state, const nextday::Morning& morning) {
 
 // Runs the hold on from a frame where `hold` has been counted and checks every
 // frame: the card while it should show, then the morning on the frame the six
-// seconds run out. `cardFrom` is the clock reading after which the black is
-// dark enough for the card.
-void ExpectHold(FrameDriver& driver, Countdown hold, std::uint64_t cardFrom, const nextday::Morning& morning) {
+// seconds run out, and the fade back over on the frame the black, pinned at
+// 255 by the last card and moving one unit a millisecond since, reaches 0.
+// `cardFrom` is the clock reading after which the black is dark enough for
+// the card; `fadingOut` says whether the hold came during a fade-out.
+void ExpectHold(FrameDriver& driver, Countdown hold, std::uint64_t cardFrom, const nextday::Morning& morning,
+                bool fadingOut) {
+  int black = 0;
   for (int frame = 1;; ++frame) {
     const std::uint64_t before = driver.rec.clock.now;
     driver.Step();
-    const bool morningCome = hold.Lower(driver.rec.clock.now - before);
+    const int ms = static_cast<int>(driver.rec.clock.now - before);
+    const bool morningCome = hold.Lower(ms);
     ASSERT_EQ(driver.state.SceneIndex, morningCome ? morning.to : morning.from) << "frame " << frame;
     ASSERT_EQ(CardDrawn(driver.rec.drawing), !morningCome && before > cardFrom) << "frame " << frame;
+    // A fade-out that the hold kept from turning turns in the morning's frame
+    // and comes straight back down by the same step.
+    if (!morningCome) black = nextday::Pinned + (fadingOut ? ms : -ms);
+    if (morningCome && !fadingOut) black -= ms;
     if (morningCome) break;
     ASSERT_LT(frame, 1000);
   }
   ExpectMorning(driver.state, morning);
-  driver.Step();
-  EXPECT_FALSE(CardDrawn(driver.rec.drawing));
+  for (int frame = 1; black > 0; ++frame) {
+    ASSERT_TRUE(driver.state.FadingIn) << "frame " << frame << " after the morning";
+    const std::uint64_t before = driver.rec.clock.now;
+    driver.Step();
+    black -= static_cast<int>(driver.rec.clock.now - before);
+    EXPECT_FALSE(CardDrawn(driver.rec.drawing));
+  }
+  EXPECT_FALSE(driver.state.FadingIn || driver.state.FadingOut) << "the fade back ends with the black";
 }
 
 TEST(NextDayHold, AtHomeFiveSecondsOfTelevisionThenSixOfTheCard) {
@@ -85,7 +100,7 @@ TEST(NextDayHold, AtHomeFiveSecondsOfTelevisionThenSixOfTheCard) {
     // unit a millisecond, so the card shows once more than 229 ms of it have passed.
     Countdown hold{nextday::HoldSeconds};
     hold.Lower(driver.rec.clock.now - before);
-    ExpectHold(driver, hold, before + nextday::CardAbove, nextday::AtHome);
+    ExpectHold(driver, hold, before + nextday::CardAbove, nextday::AtHome, true);
   }
 }
 
@@ -108,7 +123,7 @@ TEST(NextDayHold, InTheCabinTheCardShowsAtOnceThroughTheFadeBack) {
     // Row 48 sets the hold at the end of this frame; the count starts with the next.
     ASSERT_TRUE(driver.state.FadingIn);
     ASSERT_GT(driver.state.FadeAlpha, record::rows::CardShown);
-    ExpectHold(driver, Countdown{nextday::HoldSeconds}, 0, nextday::InTheCabin);
+    ExpectHold(driver, Countdown{nextday::HoldSeconds}, 0, nextday::InTheCabin, false);
   }
 }
 
