@@ -198,6 +198,18 @@ TEST(ReturnAtAnExit, FootstepByTheSurfaceThenTheScenesOwnWayOn) {
   }
 }
 
+TEST(ReturnAtAnExit, TheGameBeginsOnWood) {
+  FrameDriver driver;  // as the title hands over, nothing else changed
+  driver.Frame();
+  driver.state.DialogueActive = false;
+  driver.state.BackgroundRect.x = -400;
+  driver.Frame();
+  ASSERT_TRUE(driver.state.ExitReady);
+  driver.ReleaseReturn();
+  driver.Frame();
+  EXPECT_EQ(driver.rec.audio.PlayedOnce(), std::vector<std::string>{record::hotspots::WoodFootstep});
+}
+
 TEST(ReturnAtAnExit, NothingWhileAnythingElseHasTheKey) {
   const std::function<void(GameState&)> blockers[] = {
       [](GameState& s) { s.UseReady = true; },
