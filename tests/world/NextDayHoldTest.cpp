@@ -127,4 +127,21 @@ TEST(NextDayHold, InTheCabinTheCardShowsAtOnceThroughTheFadeBack) {
   }
 }
 
+// Six seconds that land exactly on 0 keep the card up for one more frame.
+TEST(NextDayHold, LandingOnZeroHoldsOneFrameMore) {
+  FrameDriver driver;
+  driver.Frame(16);
+  driver.state.SceneIndex = 49;
+  driver.state.DialogueActive = false;
+  driver.state.FadingIn = true;
+  driver.state.FadeAlpha = 255;
+  driver.state.NextDayHold = true;
+  driver.state.NextDayTimer = 16 / 1000.0f;
+  driver.Frame(16);
+  EXPECT_EQ(driver.state.SceneIndex, nextday::InTheCabin.from);
+  EXPECT_TRUE(CardDrawn(driver.rec.drawing));
+  driver.Frame(16);
+  ExpectMorning(driver.state, nextday::InTheCabin);
+}
+
 }  // namespace

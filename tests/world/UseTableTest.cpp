@@ -204,4 +204,24 @@ TEST(Drink, LastsThreeSecondsToTheFrame) {
   }
 }
 
+// A countdown that lands exactly on 0 has not run out: it ends one frame later.
+TEST(Meals, ATimerLandingOnZeroEndsAFrameLater) {
+  FrameDriver driver;
+  driver.Frame(16);
+  driver.state.SceneIndex = 7;
+  driver.state.DialogueActive = false;
+  driver.state.UseActive = true;
+  driver.state.EatTimer = 16 / 1000.0f;  // exactly the next frame's time
+  driver.state.Drinking = true;
+  driver.state.DrinkTimer = 2 * 16 / 1000.0f;
+  driver.Frame(16);
+  EXPECT_TRUE(driver.rec.drawing.Drew(TextureNamed("PizzaTexture")) || driver.rec.drawing.Drew(TextureNamed("SoupTexture")));
+  EXPECT_FALSE(driver.state.ExitReady) << "the meal at 0 goes on";
+  driver.Frame(16);
+  EXPECT_TRUE(driver.state.ExitReady) << "and is over below 0";
+  EXPECT_TRUE(driver.state.Drinking) << "the drink at 0 goes on";
+  driver.Frame(16);
+  EXPECT_FALSE(driver.state.Drinking);
+}
+
 }  // namespace
