@@ -1,6 +1,7 @@
 // The real system under SDL's display-less video driver: pictures are read as
-// PNG only, are scaled smoothly unless asked otherwise, and the event queue is
-// read one event at a time with only Return, Shift and quit told apart.
+// PNG only, are scaled smoothly unless asked otherwise, and the event queue
+// gives one event the game acts on at a time (Return, Shift, quit), dropping
+// the rest.
 #include <gtest/gtest.h>
 
 #include <SDL_image.h>
@@ -228,20 +229,30 @@ TEST(PlatformEvents, OnlyQuitReturnAndShiftReleasesAreToldApart) {
   EXPECT_EQ(TranslateEvent(press), InputEvent::Other);
 }
 
-TEST_F(PlatformSystem, OneEventIsTakenPerCall) {
+TEST_F(PlatformSystem, OneEventTheGameActsOnIsTakenPerCallAndTheRestDropped) {
   Input& input = system_->GamePlatform().input;
   while (input.PollEvent() != InputEvent::None) {
   }  // whatever the window's creation queued
-  SDL_Event first = KeyUp(SDLK_RETURN);
-  SDL_Event second = KeyUp(SDLK_RETURN);
-  SDL_Event third = KeyUp(SDLK_RSHIFT);
-  SDL_PushEvent(&first);
-  SDL_PushEvent(&second);
-  SDL_PushEvent(&third);
+  SDL_Event mouse{};
+  mouse.type = SDL_MOUSEMOTION;
+  SDL_Event click{};
+  click.type = SDL_MOUSEBUTTONUP;
+  SDL_Event returnDown = KeyUp(SDLK_RETURN);
+  returnDown.type = SDL_KEYDOWN;
+  SDL_Event heldW = KeyUp(SDLK_w);
+  heldW.type = SDL_KEYDOWN;
+  heldW.key.repeat = 1;
+  SDL_Event quit{};
+  quit.type = SDL_QUIT;
+  for (SDL_Event event : {mouse, returnDown, heldW, KeyUp(SDLK_RETURN), KeyUp(SDLK_RETURN), heldW, click,
+                          KeyUp(SDLK_w), KeyUp(SDLK_RSHIFT), mouse, quit, heldW, mouse})
+    ASSERT_EQ(SDL_PushEvent(&event), 1);
   EXPECT_EQ(input.PollEvent(), InputEvent::ReturnReleased);
   EXPECT_EQ(input.PollEvent(), InputEvent::ReturnReleased);
   EXPECT_EQ(input.PollEvent(), InputEvent::ShiftReleased);
-  EXPECT_EQ(input.PollEvent(), InputEvent::None);
+  EXPECT_EQ(input.PollEvent(), InputEvent::Quit);
+  EXPECT_EQ(input.PollEvent(), InputEvent::None);  // only what is ignored was left
+  EXPECT_EQ(SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT), 0);
 }
 
 TEST_F(PlatformSystem, TerminationSignalArrivesAsAQuit) {

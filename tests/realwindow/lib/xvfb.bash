@@ -50,7 +50,8 @@ trap 'exit 130' INT TERM
 xvfb_start() {
   local numberFile="$WORK_DIR/display"
   : >"$numberFile"
-  Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$numberFile" \
+  # shellcheck disable=SC2086  # XVFB_OPTIONS is a list of options a test adds
+  Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp ${XVFB_OPTIONS:-} 3>"$numberFile" \
     >"$WORK_DIR/xvfb.log" 2>&1 &
   XVFB_PID=$!
   local i
