@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "core/Fades.h"
 #include "core/ScreenRects.h"
 #include "core/Views.h"
 #include "world/Walking.h"
@@ -94,7 +95,7 @@ void CarRideOneStep(GameState& state, Drawing& drawing) {
     state.AnimationLoops = 0;
     state.MessageIndex = 24;
     state.DialogueActive = true;
-    state.FadingOut = true;
+    StartFadeOut(state);
   }
 }
 
@@ -109,7 +110,7 @@ void CarRideTwoStep(GameState& state) {
   }
   // At least eight loops, and then until the last line has been read.
   if (state.AnimationLoops > 7 && !state.DialogueActive) {
-    state.FadingOut = true;
+    StartFadeOut(state);
     state.Animating = false;
   }
 }
@@ -125,7 +126,7 @@ void WalkToPhoneStep(GameState& state, Drawing& drawing) {
     state.PhoneWalkTimer = 0.1f;
     state.AnimationFrame += 1;
   } else if (state.AnimationFrame > 5) {
-    state.FadingOut = true;
+    StartFadeOut(state);
     state.StripRect = PhoneStripGone;
   }
 }
@@ -141,7 +142,7 @@ void WalkToLakeStep(GameState& state, Platform& platform) {
     state.StepTimer = 0.2f;
     state.AnimationFrame += 1;
   } else if (state.AnimationFrame > 29) {
-    state.FadingOut = true;
+    StartFadeOut(state);
     state.BackgroundTexture = WalkToLakeTexture;
     state.BackgroundRect = LakeStripEnd;
   }
@@ -167,7 +168,7 @@ void ForestWalkStep(GameState& state, Platform& platform) {
     const int scene = state.SceneIndex;
     if (scene == 20 || scene == 42 || scene == 44 || scene == 90) {
       state.Animating = false;
-      state.FadingOut = true;
+      StartFadeOut(state);
     }
     if (scene == 20) state.SceneIndex = 21;
   }
@@ -240,7 +241,7 @@ void DriveAwayStep(GameState& state, Audio& audio) {
     state.AnimationFrame += 1;
     state.BackgroundRect.x -= StripFrameWidth;
   } else if (state.AnimationFrame > 13) {
-    state.FadingOut = true;
+    StartFadeOut(state);
     state.SceneIndex = 92;
   }
 }

@@ -1,5 +1,6 @@
 #include "story/NightThreat.h"
 
+#include "core/Fades.h"
 #include "core/Views.h"
 
 namespace {
@@ -47,7 +48,7 @@ void UpdateThreat(GameState& state, Audio& audio) {
     // anew when the bedtime thoughts end.
     state.FadeSpeed = 1000;
     state.SceneIndex = 81;
-    state.FadingOut = true;
+    StartFadeOut(state);
     state.ThreatActive = false;
     state.ThreatTimer = 7;
     state.DeathSoundPending = true;
@@ -56,7 +57,7 @@ void UpdateThreat(GameState& state, Audio& audio) {
   } else if (state.ThreatTimer <= GameOverShowsAt) {
     state.SceneIndex = DeathScene;
     state.FadeSpeed = 50;
-    state.FadingIn = true;
+    StartFadeIn(state);
     state.GameOverShown = true;
   } else if (state.ThreatTimer <= DeathAt) {
     state.FadeAlpha = 255;
