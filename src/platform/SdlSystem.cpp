@@ -60,10 +60,12 @@ void SdlSystem::ConfigureDisplay() {
 void SdlSystem::SetMasterVolume(float volume) { audio_.SetMasterVolume(volume); }
 
 void SdlSystem::LoadTexture(TextureId id, const char* path) {
-  // PNG only: a file that is empty or not a PNG fails like a missing one.
+  // PNG only: a file that is empty or not a PNG fails like a missing one. Its
+  // signature is checked first, so the PNG decoder never sees it (it would
+  // print an error of its own beside the game's one log line).
   SDL_Surface* surface = nullptr;
   if (SDL_RWops* file = SDL_RWFromFile(path, "rb")) {
-    surface = IMG_LoadPNG_RW(file);
+    if (IMG_isPNG(file)) surface = IMG_LoadPNG_RW(file);
     SDL_RWclose(file);
   }
   surfaces_[id] = surface;

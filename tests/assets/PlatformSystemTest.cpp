@@ -7,10 +7,12 @@
 #include <SDL_image.h>
 
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 
 #include <unistd.h>
@@ -111,6 +113,35 @@ TEST_F(PlatformSystem, OnlyARealPngCounts) {
   EXPECT_FALSE(system_->TextureLoaded(CursorTexture));
   EXPECT_FALSE(system_->TextureLoaded(MenuTexture));
   EXPECT_FALSE(system_->TextureLoaded(IntroTexture));
+}
+
+// What the code in `run` writes to the process's standard error.
+std::string StandardErrorOf(const std::function<void()>& run) {
+  std::fflush(stderr);
+  const int saved = ::dup(2);
+  FILE* capture = std::tmpfile();
+  ::dup2(::fileno(capture), 2);
+  run();
+  std::fflush(stderr);
+  ::dup2(saved, 2);
+  ::close(saved);
+  std::rewind(capture);
+  std::string text;
+  for (int c; (c = std::fgetc(capture)) != EOF;) text.push_back(static_cast<char>(c));
+  std::fclose(capture);
+  return text;
+}
+
+TEST_F(PlatformSystem, APictureThatIsNotAPngFailsWithoutAWordFromTheDecoder) {
+  WriteText(TipTexture, "");
+  WriteText(CursorTexture, "not a picture at all");
+  WriteText(MenuTexture, std::string("\x89PN", 4));  // the first bytes of a PNG's signature only
+  const std::string said = StandardErrorOf([&] {
+    for (TextureId id : {TipTexture, CursorTexture, MenuTexture})
+      system_->LoadTexture(id, TextureCatalog[id].path);
+  });
+  EXPECT_EQ(said, "");
+  for (TextureId id : {TipTexture, CursorTexture, MenuTexture}) EXPECT_FALSE(system_->TextureLoaded(id));
 }
 
 TEST_F(PlatformSystem, MissingPictureIsReportedByTheFirstInCatalogOrder) {
