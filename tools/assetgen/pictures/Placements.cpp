@@ -256,7 +256,7 @@ std::vector<Referent> BuildReferents() {
       // At the lake, on arriving and after fishing.
       {"the lake", {92, 93, 94, 95, 97, 98}, {LakeTexture, LakeTwoTexture}, {RoomView}, {165, 360}, {114, 160}, {PaleCold}},
       // The rod in the player's hands (drawn over the screen at RodRect).
-      {"the hook", {101}, {FishingRodTexture}, {RodRect}, {3, 13}, {96, 118}, {Cold}},
+      {"the hook", {101}, {FishingRodTexture}, {RodRect}, {3, 16}, {94, 121}, {Cold}},
       {"the rod in hand", {104}, {FishingRodTexture}, {RodRect}, {6, 80}, {4, 124}, {Ink}},
       // Back in the cabin with nothing to do.
       FromPlacement("the cabin television", "cabin television", {109}, {CabinInsideTwoTexture}, {RoomView}, {139, 160}, {Slate}),

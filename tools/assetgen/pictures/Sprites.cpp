@@ -170,17 +170,22 @@ Canvas PaintFishingRod(bool bent) {
     const float hx = hook.columns.Centre(), top = hook.rows.lo, bottom = hook.rows.hi;
     float x = previous.x, y = previous.y;
     for (; y < top + 3; y += 1) c.Set(static_cast<int>(x + std::sin(y * 0.08f) * 0.6f), static_cast<int>(y), PaleCold);
-    x = hx;
-    // The hook: an eye, a long shank, the bend and a barbed point.
-    FillEllipse(c, x, top + 2, 1.5f, 1.5f, Cold);
-    c.Set(static_cast<int>(x), static_cast<int>(top + 2), Clear);
-    Line(c, x, top + 3, x, bottom - 5, Cold, 1.5f);
-    for (int k = 0; k <= 8; ++k) {
-      const float a = Pi * k / 8;
-      c.Set(static_cast<int>(x + 3 - std::cos(a) * 3), static_cast<int>(bottom - 5 + std::sin(a) * 4), Cold);
-    }
-    Line(c, x + 6, bottom - 5, x + 6, bottom - 9, Cold);
-    Line(c, x + 6, bottom - 9, x + 4, bottom - 7, SlateLight);
+    x = hx - 1;
+    // The hook: an eye, a long shank, the bend and a barbed point, bright
+    // steel edged in black so it stands out over water or a wall.
+    auto hookShape = [&](Color colour, float width) {
+      Line(c, x, top + 1, x, bottom - 5, colour, width);
+      for (int k = 0; k < 8; ++k) {
+        const float a = Pi * k / 8, b = Pi * (k + 1) / 8;
+        Line(c, x + 3 - std::cos(a) * 3, bottom - 5 + std::sin(a) * 4, x + 3 - std::cos(b) * 3, bottom - 5 + std::sin(b) * 4,
+             colour, width);
+      }
+      Line(c, x + 6, bottom - 5, x + 6, bottom - 10, colour, width);
+      Line(c, x + 6, bottom - 10, x + 4, bottom - 8, colour, width);
+    };
+    hookShape(Ink, 3);
+    hookShape(Cold, 1.5f);
+    FillEllipse(c, x, top + 1, 1.5f, 1.5f, PaleCold);
   }
   // The hands: one on the grip, one on the reel.
   Fist(c, 62, 162, 30, 30);
