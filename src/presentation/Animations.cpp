@@ -1,6 +1,5 @@
 #include "presentation/Animations.h"
 
-#include <algorithm>
 #include <array>
 
 #include "core/Fades.h"

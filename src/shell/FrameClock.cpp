@@ -1,5 +1,7 @@
 #include "shell/FrameClock.h"
 
+#include <algorithm>
+
 #include "core/Sixtieths.h"
 
 void TickFrameClock(GameState& state, Clock& clock) {
@@ -11,8 +13,9 @@ void TickFrameClock(GameState& state, Clock& clock) {
   state.LastTicks = now;
   if (state.DeltaTime > MaxDeltaTime) state.DeltaTime = MaxDeltaTime;
   if (state.DeltaTime < 0) state.DeltaTime = 0;
+  // The same clamp in whole milliseconds, for the game's count of sixtieths.
   const std::int64_t maxMs = static_cast<std::int64_t>(MaxDeltaTime * 1000 + 0.5f);
-  CountSixtieths(state, static_cast<std::uint64_t>(elapsedMs < 0 ? 0 : elapsedMs > maxMs ? maxMs : elapsedMs));
+  CountSixtieths(state, static_cast<std::uint64_t>(std::clamp<std::int64_t>(elapsedMs, 0, maxMs)));
 }
 
 void TickRepeatTimer(GameState& state) {
