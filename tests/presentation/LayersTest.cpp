@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/Sixtieths.h"
 #include "harness/FrameDriver.h"
 #include "presentation/Overlays.h"
 #include "core/ScreenRects.h"
@@ -159,6 +160,7 @@ TEST(ScreenOverlay, ANewStaticFrameShowsFromTheNextFrame) {
   state.StaticTimer = 0.01f;
   state.StaticFrame = 2;
   state.DeltaTime = 0.02f;
+  CountSixtieths(state, 20);  // the frame holds one sixtieth of a second
   RecordingDrawing drawing;
   DrawScreenOverlay(state, drawing);
   ASSERT_EQ(drawing.calls.size(), 2u);

@@ -178,6 +178,25 @@ TEST(Fishing, AWaitOfZeroOpensTheNextWindowInTheNextFrame) {
   EXPECT_EQ(driver.rec.drawing.DrawsOf(ClickALotTexture).size(), 1u);
 }
 
+TEST(Fishing, TheSecondAfterTheFifthBiteCountsFromTheFrameItEnds) {
+  // Frames of 30 ms: the fifth bite ends in one frame, and the pause that
+  // frame starts runs out in the 34th frame's time, 33 frames later.
+  FrameDriver driver = Fishing(0);
+  driver.state.BitesPlayed = 4;
+  driver.state.ClickWaitTimer = -1;      // a window is open
+  driver.state.ClickWindowTimer = 0.01f;  // and closes in the next frame
+  driver.Frame(30);
+  ASSERT_EQ(driver.rec.audio.TimesPlayed(ErrorFile), 1) << "the fifth bite is missed in this frame";
+  int frames = 0;
+  while (driver.state.FishingActive && frames < 100) {
+    driver.Frame(30);
+    ++frames;
+  }
+  EXPECT_EQ(frames, 33);
+  EXPECT_EQ(driver.state.SceneIndex, 62);
+  EXPECT_EQ(driver.state.MessageIndex, 97);
+}
+
 TEST(Fishing, AlwaysExactlyFiveBitesThenThoughtsBackAtTheLake) {
   for (bool pressing : {false, true}) {
     std::srand(11);

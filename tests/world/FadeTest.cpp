@@ -188,6 +188,49 @@ TEST(NextDayHold, PinsAFadeInBlackAtAnyRate) {
   }
 }
 
+TEST(NextDayHold, TheCardCoversTheBedroomFromTheFrameTheHoldBegins) {
+  // On displays of 20 to 32 Hz the first fade-in step from scene 48 can go
+  // below the card's threshold before the row sets the hold (22, 23, 27 and
+  // 31 Hz do, for a fade that starts from clear).
+  for (int hz = 20; hz <= 33; ++hz) {
+    FrameDriver driver = StandingIn(48, CabinBedRoomTexture);
+    driver.SetRate(hz);
+    driver.state.FadingOut = true;
+    driver.RunUntil([](const GameState& s) { return s.SceneIndex == 49; });
+    int frames = 0;
+    while (driver.state.SceneIndex == 49 && frames < 1000) {
+      driver.Step();
+      ++frames;
+      if (driver.state.SceneIndex != 49) break;  // scene 50 fades in from here
+      EXPECT_TRUE(driver.rec.drawing.Drew(NextDayTexture)) << hz << " Hz, frame " << frames;
+      bool opaque = false;
+      for (const DrawCall& fill : driver.rec.drawing.Fills())
+        opaque = opaque || (fill.color.a == 255 && fill.dest.w == 800 && fill.dest.h == 600);
+      EXPECT_TRUE(opaque) << hz << " Hz, frame " << frames << ": the bedroom shows through";
+    }
+    EXPECT_EQ(driver.state.SceneIndex, 50);
+  }
+}
+
+TEST(Fade, NeverGoesBothWaysAndAlwaysEnds) {
+  // No part of the game asks for both, but a state that says both must
+  // still reach black, apply the scene's row and clear.
+  FrameDriver driver = StandingIn(3, KitchenTexture);
+  driver.state.FadeAlpha = 128;
+  driver.state.FadingOut = true;
+  driver.state.FadingIn = true;
+  driver.state.SceneChangePending = false;
+  int frames = 0;
+  while ((driver.state.FadingOut || driver.state.FadingIn) && frames < 600) {
+    driver.Frame();
+    ++frames;
+    EXPECT_FALSE(driver.state.FadingOut && driver.state.FadingIn) << "frame " << frames;
+  }
+  EXPECT_LT(frames, 60) << "a fade from half black lasts about 0.4 s";
+  EXPECT_EQ(driver.state.SceneIndex, 4);
+  EXPECT_EQ(driver.state.BackgroundTexture, BathroomTexture);
+}
+
 TEST(Fade, SlowFadesFinishOnFastDisplays) {
   for (int speed : {100, 350}) {
     for (double hz : {144.0, 240.0, 360.0}) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "harness/FrameDriver.h"
+#include "harness/Scenes.h"
 #include "record/WalkingBounds.h"
 #include "world/Walking.h"
 
@@ -102,6 +103,60 @@ TEST(Walking, HeldKeysWaitForTheEndOfAFade) {
   }
   driver.Frame(20);
   EXPECT_FLOAT_EQ(driver.state.BackgroundRect.x, -650 + 250 * 0.02f);
+}
+
+}  // namespace
+
+namespace {
+
+// Walking through a fade into a set piece that fills the screen, with a
+// sideways key held all the while: the picture must stay where it is drawn
+// (the whole screen), never slid by the one walking step the fade's end allows.
+TEST(Walking, AKeyHeldAsAFadeEndsDoesNotShiftAFullScreenSetPiece) {
+  struct Case {
+    int scene;  // left through a fade into the set piece
+    const char* what;
+  };
+  for (const Case c : {Case{17, "the car ride"}, Case{19, "the first forest walk"}, Case{29, "leaving the cabin"},
+                       Case{41, "the walk to the car"}, Case{43, "the walk back"}, Case{89, "the last walk"}}) {
+    for (Scancode key : {ScancodeRight, ScancodeD, ScancodeLeft}) {
+      FrameDriver driver = StandingIn(c.scene, CabinOutsideTexture);
+      driver.state.FadingOut = true;
+      driver.Hold(key);
+      ASSERT_TRUE(driver.RunUntil([&](const GameState& s) { return s.SceneIndex == c.scene + 1; }, 600)) << c.what;
+      // Through the rest of the fade and a second of the set piece.
+      for (int frame = 0; frame < 90; ++frame) {
+        driver.Frame();
+        if (!driver.state.Animating) break;  // leaving the cabin ends on the room's own view
+        EXPECT_EQ(driver.state.BackgroundRect.x, 0) << c.what << ", key " << key << ", frame " << frame;
+        EXPECT_EQ(driver.state.BackgroundRect.y, 0) << c.what << ", key " << key << ", frame " << frame;
+      }
+    }
+  }
+}
+
+TEST(Walking, LightingTheFireWithAKeyHeldKeepsTheViewTheLighterSet) {
+  FrameDriver driver = StandingIn(31, CampfireTexture);
+  driver.state.UseReady = true;
+  driver.state.BackgroundRect.x = -500;
+  driver.Hold(ScancodeRight);
+  driver.ReleaseReturn();
+  driver.Frame();
+  ASSERT_TRUE(driver.state.Animating);
+  EXPECT_EQ(driver.state.BackgroundRect.x, -650);  // the room's own view
+  driver.Frame();
+  EXPECT_EQ(driver.state.BackgroundRect.x, -650);
+}
+
+TEST(Walking, GettingUpOutOfBedStillLetsThePlayerLookAround) {
+  FrameDriver driver = StandingIn(15, HouseBedRoomMiddleTexture);
+  driver.state.Animating = true;
+  driver.state.AnimationKind = 0;
+  driver.state.WalkSpeed = 250;
+  const float before = driver.state.BackgroundRect.x;
+  driver.Hold(ScancodeRight);
+  driver.Frame();
+  EXPECT_LT(driver.state.BackgroundRect.x, before);
 }
 
 }  // namespace
