@@ -11,9 +11,13 @@ xvfb_start 1280x1024x24
 openbox --sm-disable >"$WORK_DIR/openbox.log" 2>&1 &
 OPENBOX_PID=$!
 trap 'kill "$OPENBOX_PID" 2>/dev/null; wait "$OPENBOX_PID" 2>/dev/null; cleanup' EXIT
+EXTRA_LOGS="$EXTRA_LOGS $WORK_DIR/openbox.log"
+# Openbox names itself on the root window early in its start-up and its theme
+# later, once it has loaded it, just before it begins to manage windows.
 _openbox_ready() {
   kill -0 "$OPENBOX_PID" 2>/dev/null || { cat "$WORK_DIR/openbox.log" >&2; fail "openbox ended"; }
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' &&
+    xprop -root _OB_THEME 2>/dev/null | grep -q '='
 }
 wait_until 30 "openbox managing the display" _openbox_ready
 log "openbox manages the display"
