@@ -43,5 +43,9 @@ inline constexpr Colour CameraFlashColour{255, 255, 255, 255};
 inline constexpr Colour NightTintColour{0, 0, 5, 0};
 inline constexpr Colour LastEscapeTintColour{8, 0, 5, 0};
 inline constexpr Colour ClearColourAfterFrame{0, 0, 0, 0};
+// The fade is black at alpha FadeAlpha; while the next day is held the screen
+// is first covered with opaque black, then the card is drawn.
+inline constexpr Colour FadeColour{0, 0, 0, 0};
+inline constexpr Colour NextDayCover{0, 0, 0, 255};
 
 }  // namespace record
