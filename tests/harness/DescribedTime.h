@@ -46,6 +46,7 @@ struct Timer {
 struct Moment {
   int expected = -1;
   int observed = -1;
+  float lastDelta = 0;  // the DeltaTime of the last frame run
 };
 
 // Runs the game a frame at a time beside the model until both have happened
@@ -55,7 +56,7 @@ inline Moment Race(FrameDriver& driver, const std::function<bool(float)>& runsOu
                    int limit = 6000) {
   Moment m;
   for (int frame = 1; frame <= limit && (m.expected < 0 || m.observed < 0); ++frame) {
-    const float dt = StepTimed(driver);
+    const float dt = m.lastDelta = StepTimed(driver);
     if (m.expected < 0 && runsOut(dt)) m.expected = frame;
     if (m.observed < 0 && shows()) m.observed = frame;
   }
