@@ -5,6 +5,8 @@
 // in seconds lowered by it. A test runs the game and this model side by side
 // and compares the frames.
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cstdint>
 #include <functional>
@@ -60,5 +62,6 @@ inline Moment Race(FrameDriver& driver, const std::function<bool(float)>& runsOu
     if (m.expected < 0 && runsOut(dt)) m.expected = frame;
     if (m.observed < 0 && shows()) m.observed = frame;
   }
+  if (m.expected < 0 || m.observed < 0) ADD_FAILURE() << "not within " << limit << " frames";
   return m;
 }

@@ -36,6 +36,9 @@ inline constexpr float CursorTargetX = 340;
 inline constexpr int BrushStrokes = 20;
 
 // --- The last night ---
+inline constexpr int DeathSceneNumber = 5485;          // the death or the jumpscare on screen
+inline constexpr int JumpscareGameOverSceneNumber = 5486;
+inline constexpr int JumpscareClosingSceneNumber = 1326;
 inline constexpr float HidingTime = 7.0f;     // at or below 0: death (black and its sound)
 inline constexpr float GameOverShowsAt = -4;  // at or below: the picture fades in at 50 a second
 inline constexpr int GameOverFadeSpeed = 50;
