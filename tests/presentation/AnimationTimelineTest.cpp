@@ -328,6 +328,7 @@ TEST(DriveAway, ABlackSecondWithItsSoundsThenFourteenSlidesThenTheSlowFade) {
     bool started = false;
     int slides = 0;
     int fadeFrom = -1;
+    float fadeDelta = 0;
     for (int f = 1; f < hz * 5 && fadeFrom < 0; ++f) {
       const float dt = StepTimed(driver);
       if (f == 1) {
@@ -348,6 +349,7 @@ TEST(DriveAway, ABlackSecondWithItsSoundsThenFourteenSlidesThenTheSlowFade) {
         timer.left = record::DriveAwayPeriod;
       } else if (slides == record::DriveAwaySlides && fadeFrom < 0) {
         fadeFrom = f;
+        fadeDelta = dt;
       }
       EXPECT_EQ(driver.state.DriveAwayStarted, started) << "frame " << f;
       if (fadeFrom < 0) {
@@ -359,7 +361,27 @@ TEST(DriveAway, ABlackSecondWithItsSoundsThenFourteenSlidesThenTheSlowFade) {
     }
     ASSERT_GT(fadeFrom, 0);
     EXPECT_EQ(driver.state.SceneIndex, 92);
-    driver.RunUntil([](const GameState& s) { return s.ShiftQuitAllowed; }, static_cast<int>(hz * 4));
+    // The slow fade at 100 a second, begun in the frame the sheet ended: black
+    // once 255 units have passed, when the closing screen's row applies, then
+    // back from the black at the same rate. A whole-unit fade that carries its
+    // fraction may land exactly on a unit, where rounding decides between two
+    // frames (and a turn one frame later starts the lift a frame later too).
+    double black = record::DriveAwayFadeSpeed * fadeDelta;
+    bool lifting = false;
+    int closingOn = -1, clearOn = -1, seenClosing = -1, seenClear = -1;
+    for (int k = 1; k < hz * 8 && (clearOn < 0 || seenClear < 0); ++k) {
+      const float dt = StepTimed(driver);
+      if (!lifting && static_cast<int>(black += record::DriveAwayFadeSpeed * dt) > 254) {
+        lifting = true, closingOn = k;  // and the first step back in the same frame
+        black -= record::DriveAwayFadeSpeed * dt;
+      } else if (lifting && (black -= record::DriveAwayFadeSpeed * dt) < 1 && clearOn < 0) {
+        clearOn = k;
+      }
+      if (seenClosing < 0 && driver.state.ShiftQuitAllowed) seenClosing = k;
+      if (seenClosing > 0 && seenClear < 0 && !driver.state.FadingIn) seenClear = k;
+    }
+    EXPECT_NEAR(seenClosing, closingOn, 1);
+    EXPECT_NEAR(seenClear, clearOn, 2);
     EXPECT_EQ(NameOf(driver.state.BackgroundTexture), "ThxForPlayTexture");
   }
 }
