@@ -139,12 +139,29 @@ struct AlphaSetting {
 inline constexpr AlphaSetting AlphaAtStart[3] = {{"ScanlinesTexture", 100}, {"StaticTexture", 5}, {"TipTexture", 255}};
 
 inline constexpr const char* NearestAtStart[23] = {
-    "MoveTexture",       "UseTexture",         "ToothBrushTexture",     "LettersTexture",
-    "PizzaTexture",      "SymbolsTexture",     "CursorTexture",         "NextDayTexture",
-    "HouseBedRoomBedTexture",                  "LighterTexture",        "WaterBottleTexture",
-    "WalkTexture",       "MenuTexture",        "StaticTexture",         "SoupTexture",
-    "FishingRodTexture", "FishingRodUsingTexture", "ClickALotTexture",  "WalkToLakeTexture",
-    "IntroTexture",      "TipTexture",         "JumpscareTexture",      "PhotoTexture",
+    "MoveTexture",
+    "UseTexture",
+    "ToothBrushTexture",
+    "LettersTexture",
+    "PizzaTexture",
+    "SymbolsTexture",
+    "CursorTexture",
+    "NextDayTexture",
+    "HouseBedRoomBedTexture",
+    "LighterTexture",
+    "WaterBottleTexture",
+    "WalkTexture",
+    "MenuTexture",
+    "StaticTexture",
+    "SoupTexture",
+    "FishingRodTexture",
+    "FishingRodUsingTexture",
+    "ClickALotTexture",
+    "WalkToLakeTexture",
+    "IntroTexture",
+    "TipTexture",
+    "JumpscareTexture",
+    "PhotoTexture",
 };
 
 }  // namespace record

@@ -119,7 +119,14 @@ TEST(BookingComputer, TheCursorClicksOnItsFrameAndThePageChangesOnTheNextPulse) 
     ASSERT_TRUE(booked);
     EXPECT_EQ(NameOf(driver.state.BackgroundTexture), "ComputerCabinBookedTexture");
     EXPECT_TRUE(driver.state.UseActive) << "left set for the television";
+    // A backdrop that changes before the drawing is drawn once as it was set
+    // up, and made nearest-neighbour from the next frame on.
+    const auto& calls = driver.rec.drawing.calls;
+    EXPECT_EQ(NameOf(calls[0].texture), "ComputerCabinRentalsTexture");
+    EXPECT_EQ(NameOf(driver.rec.drawing.calls[2].texture), "ComputerCabinBookedTexture");
     driver.Frame();
+    EXPECT_EQ(driver.rec.drawing.calls[0].kind, DrawCall::Kind::Nearest);
+    EXPECT_EQ(NameOf(driver.rec.drawing.calls[0].texture), "ComputerCabinBookedTexture");
     EXPECT_EQ(driver.rec.drawing.DrawsOf(CursorTexture).size(), 1u) << "still over the booked page";
     EXPECT_EQ(driver.rec.drawing.DrawsOf(MoveTexture).size(), 1u);
   }
