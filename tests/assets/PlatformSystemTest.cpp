@@ -153,23 +153,8 @@ TEST_F(PlatformSystem, PicturesAreSmoothUnlessMadeNearest) {
   system_->Quit();
 }
 
-// Once the display is set up the pictures are decoded ahead, beside the
-// game's thread; loading must come to exactly what reading each file in turn gives.
-TEST_F(PlatformSystem, PicturesReadAheadLoadAsTheyWouldOneByOne) {
-  for (int id = 0; id < TextureCount; ++id) WritePng(static_cast<TextureId>(id), 3 + id % 5, 2 + id % 3);
-  WriteText(CursorTexture, "not a picture at all");
-  fs::remove(FileOf(TipTexture));
-  system_->ConfigureDisplay();
-  testing::internal::CaptureStderr();
-  const bool loaded = LoadAllTextures(*system_);
-  const std::string logged = testing::internal::GetCapturedStderr();
-  EXPECT_FALSE(loaded);
-  EXPECT_NE(logged.find("Texture: CursorTexture Failed"), std::string::npos) << logged;
-  EXPECT_EQ(logged.find("TipTexture"), std::string::npos) << logged;
-}
-
-TEST_F(PlatformSystem, EveryPictureReadAheadBecomesItsTexture) {
-  // Every seventh without alpha: those are read by SDL_image at their turn.
+// Every picture, with an alpha channel or without, becomes a texture of its own size.
+TEST_F(PlatformSystem, EveryPictureBecomesATextureOfItsSize) {
   for (int id = 0; id < TextureCount; ++id) WritePng(static_cast<TextureId>(id), 3 + id % 5, 2 + id % 3, id % 7 == 0);
   system_->ConfigureDisplay();
   ASSERT_TRUE(LoadAllTextures(*system_));
@@ -192,7 +177,7 @@ TEST_F(PlatformSystem, EveryPictureReadAheadBecomesItsTexture) {
 }
 
 // A run that quits after loading a picture lets go of it with the renderer.
-TEST_F(PlatformSystem, QuittingBeforeLoadingStopsTheReading) {
+TEST_F(PlatformSystem, QuittingLetsGoOfLoadedPictures) {
   for (int id = 0; id < TextureCount; ++id) WritePng(static_cast<TextureId>(id));
   system_->ConfigureDisplay();
   system_->LoadTexture(HouseBedRoomBedTexture, TextureCatalog[HouseBedRoomBedTexture].path);

@@ -3,6 +3,11 @@
 # lines read, then a quit. No memory may be definitely lost by the game's own
 # code (libraries outside the repository, such as the X and GL drivers, keep
 # memory of their own until exit and are not the game's to free).
+#
+# The game draws with SDL's software renderer here: under valgrind the OpenGL
+# driver's just-in-time compiled shaders make every frame and the exit many
+# times slower (about 89 s to exit against 22 s), and what is checked is the
+# game's own memory, which is the same whichever renderer draws.
 source "$(dirname "$0")/lib/xvfb.bash"
 
 command -v valgrind >/dev/null || fail "valgrind is not installed"
@@ -10,21 +15,26 @@ SOURCE_ROOT=$(cd "$(dirname "$0")/../.." && pwd)
 
 xvfb_start
 assets_link_dir
-GAME_LOG="$WORK_DIR/valgrind.log"
-(cd "$RUN_DIR" && exec valgrind --leak-check=full --show-leak-kinds=definite --num-callers=40 --fullpath-after= \
-  --error-exitcode=0 --log-file="$WORK_DIR/memcheck.txt" "$GAME_BINARY") >"$WORK_DIR/game.out" 2>"$GAME_LOG" &
-GAME_PID=$!
-wait_for_window 180
-sleep 20  # valgrind runs the game many times slower: let the intro pass
+export SDL_RENDER_DRIVER=software SDL_FRAMEBUFFER_ACCELERATION=0
+game_start "$RUN_DIR" valgrind --leak-check=full --show-leak-kinds=definite --num-callers=40 \
+  --fullpath-after= --error-exitcode=0 --log-file="$WORK_DIR/memcheck.txt"
+wait_for_window 300
+wait_for_screen 300 start not_black
+# Valgrind runs the game many times slower, and its clock with it: wait for
+# the intro to go, then for the game's first line after Return.
+wait_for_screen 300 title title_shown
+log "the title is up"
 xdotool key Return
-sleep 25
+wait_for_screen 300 game band_shown
 for i in 1 2 3; do
+  before=$SHOT
   xdotool key Return
-  sleep 3
+  wait_for_screen 300 "line-$i" line_changed "$before"
 done
-game_alive || fail "the game died under valgrind"
+log "three lines read"
+
 kill -TERM "$GAME_PID"
-game_wait_exit 120
+game_wait_exit 300
 [ "$GAME_STATUS" -eq 0 ] || fail "the game ended with status $GAME_STATUS under valgrind"
 
 summary=$(grep -E 'definitely lost:' "$WORK_DIR/memcheck.txt" | tail -n 1)

@@ -9,17 +9,15 @@ CLOSE_WINDOW="$BUILD_DIR/tarnwick_close_window"
 xvfb_start
 assets_link_dir
 game_start "$RUN_DIR"
-wait_for_window 20
-wait_for_picture 20 start
+wait_for_window 60
+wait_for_screen 60 start not_black
+wait_for_screen 60 title title_shown
 
-sleep 5  # past the intro
 xdotool key Return
 # About 1.7 s to black, 1.7 s back onto the tip, which then stays for 1 s.
-sleep 3.6
-game_alive || fail "the game ended before the window was closed"
-screenshot tip
+wait_for_screen 60 tip tip_shown
 "$CLOSE_WINDOW" "$WINDOW_ID" || fail "could not ask the window to close"
-game_wait_exit 10
+game_wait_exit 30
 [ "$GAME_STATUS" -eq 0 ] || fail "closing the window should end the game with status 0, got $GAME_STATUS"
 [ -z "$(sdl_log_lines)" ] || fail "the game logged: $(sdl_log_lines)"
 log "PASS"

@@ -1,7 +1,14 @@
 # Shared by the real-window tests: a private virtual X display, the game under
-# it, screenshots and cleanup. Sourced, never run on its own.
+# it, waiting for what the screen or the process shows, and cleanup. Sourced,
+# never run on its own.
 #
 # A test script is called as: bash script.sh <tarnwick> <assets dir> <build dir>
+#
+# No test waits for a length of time. Every step waits for something it can
+# observe (a window, a picture, a change on the screen, the process gone),
+# polling until a deadline. Deadlines are generous and multiplied by
+# TARNWICK_TEST_SLOWNESS (default 1), which a slow or busy machine may raise;
+# a passing run never waits for its deadline.
 
 set -uo pipefail
 
@@ -10,6 +17,8 @@ ASSETS_DIR=$(readlink -f "$2")
 BUILD_DIR=$(readlink -f "$3")
 TEST_NAME=$(basename "$0" .sh)
 SHOTS_DIR="$BUILD_DIR/screenshots"
+SPRITES="$ASSETS_DIR/Sprites"
+SLOWNESS=${TARNWICK_TEST_SLOWNESS:-1}
 mkdir -p "$SHOTS_DIR"
 
 WORK_DIR=$(mktemp -d "${TMPDIR:-/tmp}/tarnwick-$TEST_NAME.XXXXXX")
@@ -21,7 +30,7 @@ RUN_DIR=""
 WINDOW_ID=""
 SHOT=""
 
-log() { echo "[$TEST_NAME] $*"; }
+log() { echo "[$TEST_NAME $(date +%T)] $*"; }
 
 fail() {
   echo "[$TEST_NAME] FAIL: $*" >&2
@@ -46,29 +55,69 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-# Starts Xvfb at 800x600x24 on a display number of its own choosing and sets DISPLAY.
-xvfb_start() {
-  local numberFile="$WORK_DIR/display"
-  : >"$numberFile"
-  Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$numberFile" \
-    >"$WORK_DIR/xvfb.log" 2>&1 &
-  XVFB_PID=$!
-  local i
-  for i in $(seq 1 100); do
-    if [ -s "$numberFile" ] && grep -q '^[0-9]\+$' "$numberFile"; then
-      export DISPLAY=":$(head -n 1 "$numberFile")"
-      log "Xvfb is up on $DISPLAY"
-      return 0
-    fi
-    kill -0 "$XVFB_PID" 2>/dev/null || break
-    sleep 0.1
-  done
-  cat "$WORK_DIR/xvfb.log" >&2
-  fail "Xvfb did not start"
+# --- Waiting -----------------------------------------------------------------
+
+# A deadline of $1 seconds, scaled for the machine (whole seconds, at least 1).
+deadline() {
+  awk -v s="$1" -v f="$SLOWNESS" 'BEGIN { d = s * f; printf "%d\n", (d < 1 ? 1 : d + 0.999) }'
 }
 
-# The helpers below report through globals (RUN_DIR, WINDOW_ID, SHOT) rather
-# than output, so that a failure inside them ends the test itself.
+# The pause between two looks at the screen or the process. Polling only: no
+# step of a test depends on how long it is.
+poll_pause() { sleep 0.05; }
+
+# wait_until <seconds> <what> <command...>: runs the command until it succeeds;
+# fails the test, naming <what>, once the (scaled) deadline has passed. While
+# the game is meant to run, its ending early fails the test at once.
+wait_until() {
+  local limit what=$2 start=$SECONDS
+  limit=$(deadline "$1")
+  shift 2
+  while ! "$@"; do
+    if [ -n "$GAME_PID" ] && ! game_alive; then
+      fail "the game ended while waiting for $what"
+    fi
+    [ $((SECONDS - start)) -lt "$limit" ] || fail "no $what after ${limit}s"
+    poll_pause
+  done
+}
+
+# wait_for_screen <seconds> <name> <check> [args...]: takes a screenshot named
+# <name> until `<check> <screenshot> [args...]` holds; SHOT is the one that did.
+wait_for_screen() {
+  local seconds=$1 name=$2
+  shift 2
+  wait_until "$seconds" "$name on the screen" _screen_shows "$name" "$@"
+}
+_screen_shows() {
+  local name=$1
+  shift
+  screenshot "$name" && "$1" "$SHOT" "${@:2}"
+}
+
+# --- The display -------------------------------------------------------------
+
+# Starts Xvfb at the given screen size (800x600x24 by default) on a display
+# number of its own choosing and sets DISPLAY.
+xvfb_start() {
+  local screen=${1:-800x600x24} numberFile="$WORK_DIR/display"
+  : >"$numberFile"
+  Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$numberFile" \
+    >"$WORK_DIR/xvfb.log" 2>&1 &
+  XVFB_PID=$!
+  wait_until 30 "Xvfb display" _xvfb_ready
+  export DISPLAY=":$(head -n 1 "$numberFile")"
+  log "Xvfb is up on $DISPLAY"
+}
+_xvfb_ready() {
+  if ! kill -0 "$XVFB_PID" 2>/dev/null; then
+    cat "$WORK_DIR/xvfb.log" >&2
+    fail "Xvfb did not start"
+  fi
+  grep -q '^[0-9]\+$' "$WORK_DIR/display"
+}
+
+# --- The game ----------------------------------------------------------------
 
 # Sets RUN_DIR to a working directory whose Assets/ is the built assets, untouched.
 assets_link_dir() {
@@ -84,66 +133,40 @@ assets_copy_dir() {
   cp -r "$ASSETS_DIR" "$RUN_DIR/Assets" || fail "could not copy $ASSETS_DIR"
 }
 
-# Starts the game in the background from the given working directory; its
-# stderr (where SDL logs) goes to GAME_LOG.
+# game_start <dir> [command prefix...]: starts the game in the background from
+# the given working directory, under the prefix if one is given (valgrind, say);
+# its stderr (where SDL logs) goes to GAME_LOG.
 game_start() {
   local dir=$1
+  shift
   GAME_LOG="$WORK_DIR/game-$(date +%s%N).log"
   GAME_STATUS=""
-  (cd "$dir" && exec "$GAME_BINARY") >"$WORK_DIR/game.out" 2>"$GAME_LOG" &
+  (cd "$dir" && exec "$@" "$GAME_BINARY") >"$WORK_DIR/game.out" 2>"$GAME_LOG" &
   GAME_PID=$!
 }
 
 game_alive() { [ -n "$GAME_PID" ] && kill -0 "$GAME_PID" 2>/dev/null; }
 
-# Waits up to $1 seconds for the game to end; sets GAME_STATUS. Fails the test
-# if it is still running then.
+# Waits up to $1 (scaled) seconds for the game to end; sets GAME_STATUS.
 game_wait_exit() {
-  local timeout=$1 waited=0
-  while game_alive; do
-    if [ "$waited" -ge "$((timeout * 10))" ]; then
-      fail "the game was still running after ${timeout}s"
-    fi
-    sleep 0.1
-    waited=$((waited + 1))
-  done
-  wait "$GAME_PID"
-  GAME_STATUS=$?
+  local pid=$GAME_PID
+  # The game is meant to end now: wait_until must not take that for a failure.
   GAME_PID=""
+  wait_until "$1" "end of the game" _pid_gone "$pid"
+  wait "$pid"
+  GAME_STATUS=$?
   log "the game ended with status $GAME_STATUS"
 }
+_pid_gone() { ! kill -0 "$1" 2>/dev/null; }
 
-# Waits up to $1 seconds for the game's window to be mapped; sets WINDOW_ID.
+# Waits up to $1 (scaled) seconds for the game's window to be mapped; sets WINDOW_ID.
 wait_for_window() {
-  local timeout=$1 i
-  WINDOW_ID=""
-  for i in $(seq 1 $((timeout * 10))); do
-    WINDOW_ID=$(xdotool search --onlyvisible --name '^Tarnwick$' 2>/dev/null | head -n 1)
-    if [ -n "$WINDOW_ID" ]; then
-      log "the game's window is $WINDOW_ID"
-      return 0
-    fi
-    game_alive || fail "the game ended before its window appeared"
-    sleep 0.1
-  done
-  fail "no Tarnwick window after ${timeout}s"
+  wait_until "$1" "Tarnwick window" _window_mapped
+  log "the game's window is $WINDOW_ID"
 }
-
-# Saves the whole virtual screen as <build>/screenshots/<test>-<name>.png and
-# sets SHOT to its path.
-screenshot() {
-  SHOT="$SHOTS_DIR/$TEST_NAME-$1.png"
-  import -window root "$SHOT" || fail "could not take screenshot $1"
-}
-
-# Number of pixels that differ between two pictures.
-pixels_differing() {
-  compare -metric AE "$1" "$2" null: 2>&1 >/dev/null | awk '{print int($1)}'
-}
-
-# The brightest channel value anywhere in a picture (0 for an all-black one).
-brightest_value() {
-  convert "$1" -format '%[fx:int(255*maxima)]' info:
+_window_mapped() {
+  WINDOW_ID=$(xdotool search --onlyvisible --name '^Tarnwick$' 2>/dev/null | head -n 1)
+  [ -n "$WINDOW_ID" ]
 }
 
 # The lines of SDL's log in the game's stderr (SDL starts each with its
@@ -153,15 +176,23 @@ sdl_log_lines() {
   grep -E '^(VERBOSE|DEBUG|INFO|WARN|ERROR|CRITICAL): ' "$GAME_LOG" || true
 }
 
-# Waits up to $1 seconds for the screen to show something other than black
-# (the first frame drawn once the pictures are loaded); sets SHOT to it.
-wait_for_picture() {
-  local timeout=$1 name=$2 i
-  for i in $(seq 1 $((timeout * 4))); do
-    screenshot "$name"
-    if [ "$(brightest_value "$SHOT")" -gt 0 ]; then return 0; fi
-    game_alive || fail "the game ended before drawing anything"
-    sleep 0.25
-  done
-  fail "the screen stayed black for ${timeout}s"
+# Ends the running game with SIGTERM and checks that it quits cleanly: status
+# 0 and nothing logged.
+game_terminate_cleanly() {
+  kill -TERM "$GAME_PID" || fail "could not signal the game"
+  game_wait_exit 30
+  [ "$GAME_STATUS" -eq 0 ] || fail "SIGTERM should end the game with status 0, got $GAME_STATUS"
+  [ -z "$(sdl_log_lines)" ] || fail "the game logged: $(sdl_log_lines)"
 }
+
+# --- Keys ----------------------------------------------------------------------
+
+# Holds a key down for $2 seconds of wall-clock time: a gesture of the player,
+# whose length the test chooses (how far a walk goes), not a wait for the machine.
+# The game's time never runs ahead of the clock on the wall (a frame counts at
+# most the time that passed), so a hold never walks further than its length.
+hold_key() {
+  xdotool keydown "$1" sleep "$2" keyup "$1"
+}
+
+source "$(dirname "${BASH_SOURCE[0]}")/screen.bash"
