@@ -178,6 +178,17 @@ TEST(Title, TheHoldEndsOnTheFrameItsTimeIsExactlyUsedUp) {
   EXPECT_FALSE(title.state.TitleRunning);
 }
 
+TEST(Title, AnIntroTimeUsedUpExactlyLetsReturnIn) {
+  Title title;
+  title.state.IntroTimer = 0.05f;
+  title.frameMs = 50;  // lands on 0, where the intro timer stops
+  title.Frame();
+  ASSERT_EQ(title.state.IntroTimer, 0.0f);
+  title.rec.input.events.push_back(InputEvent::ReturnReleased);
+  title.Frame();
+  EXPECT_TRUE(title.state.TitleStartPressed);
+}
+
 TEST(Title, ReturnDuringTheIntroIsIgnoredAndNotRemembered) {
   Title title;
   title.Seconds(1);

@@ -26,12 +26,16 @@ TEST(FrameClock, DifferenceStaysExactAfterManyHours) {
   EXPECT_FLOAT_EQ(state.DeltaTime, 0.007f);
 }
 
-TEST(FrameClock, ClockThatDidNotMoveGivesZero) {
+TEST(FrameClock, ClockThatDidNotMoveOrWentBackGivesZero) {
   GameState state;
   ManualClock clock;
   state.LastTicks = clock.now = 500;
   TickFrameClock(state, clock);
   EXPECT_EQ(state.DeltaTime, 0.0f);
+  clock.now = 480;
+  TickFrameClock(state, clock);
+  EXPECT_EQ(state.DeltaTime, 0.0f);
+  EXPECT_EQ(state.LastTicks, 480u);
 }
 
 TEST(FrameClock, LongFrameMovesTimersFadesAndWalkingByFiftyMilliseconds) {
@@ -48,6 +52,18 @@ TEST(FrameClock, LongFrameMovesTimersFadesAndWalkingByFiftyMilliseconds) {
   // set WalkSpeed to 0, so it moved by 50 ms worth of pixels.
   EXPECT_EQ(driver.state.FadeAlpha, 50);
   EXPECT_FLOAT_EQ(driver.state.BackgroundRect.x, -650 + walkSpeed * 0.05f);
+}
+
+TEST(RepeatTimer, GrowsWhileAtOrBelowItsPeriodAndOnlyThenStartsAgain) {
+  GameState state;
+  state.DeltaTime = 0.05f;
+  state.RepeatTimer = 1.0f;  // exactly its period: still grows
+  TickRepeatTimer(state);
+  EXPECT_FLOAT_EQ(state.RepeatTimer, 1.05f);
+  TickRepeatTimer(state);
+  EXPECT_EQ(state.RepeatTimer, 0.0f);
+  TickRepeatTimer(state);
+  EXPECT_FLOAT_EQ(state.RepeatTimer, 0.05f);
 }
 
 TEST(RepeatTimer, PulsesForExactlyOneFrameEachSecond) {
