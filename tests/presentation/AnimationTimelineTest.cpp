@@ -298,6 +298,10 @@ TEST(Strips, EachStepOnTheFrameOfItsTickAndTheEndOnTheNext) {
         FRect at = Rect(c.strip->start);
         at.x -= record::StripFrameWidth * steps;
         EXPECT_EQ(drawn, at) << "scene " << c.scene << ", frame " << f;
+        if (!lake && f > 1) {  // the telephone behind the strip, whole, from the step's first frame on
+          EXPECT_EQ(DrawnBackdrop(driver.rec.drawing), record::WalkToPhoneBackdrop);
+          EXPECT_EQ(driver.rec.drawing.calls[2].dest, Rect(record::ScreenView));
+        }
         if (held) {
           if (steps < c.steps) {
             steps += timer.Tick(dt, c.strip->period);
