@@ -199,6 +199,7 @@ TEST_P(LayerOrder, EveryCallInTheRecordsOrder) {
   const auto& calls = driver.rec.drawing.calls;
   ASSERT_GE(calls.size(), 2u);
   EXPECT_EQ(calls.back().kind, DrawCall::Kind::Present);
+  EXPECT_EQ(calls[calls.size() - 2].kind, DrawCall::Kind::SetColor);
   EXPECT_EQ(calls[calls.size() - 2].color, Colour(record::ClearColourAfterFrame, 0));
 }
 

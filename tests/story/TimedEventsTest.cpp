@@ -80,6 +80,10 @@ TEST(LightsOut, TwoSecondsOfDarkThenALaughAndTheBathroom) {
       driver, [&](float dt) { return dark.BelowZeroAfter(dt); },
       [&] { return driver.rec.audio.TimesPlayed(record::played::Hehe) == 1; });
   EXPECT_EQ(m.observed, m.expected);
+  // Back from full black: the fade is drawn opaque in that frame, then lifts.
+  const auto fills = driver.rec.drawing.Fills();
+  ASSERT_GE(fills.size(), 2u);
+  EXPECT_EQ(fills[1].color, Colour(record::FadeColour, 255));
   EXPECT_EQ(driver.state.SceneIndex, 37) << "the fade's first step in the same frame applies row 36";
   EXPECT_EQ(driver.state.NightTint, 0);
   EXPECT_TRUE(driver.state.FadingIn);
