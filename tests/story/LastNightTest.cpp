@@ -2,6 +2,7 @@
 // away, the chase, the jumpscare and the endings, each step on its frame.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <utility>
 #include <vector>
@@ -259,13 +260,19 @@ TEST_P(Chase, StandingStillInTheLastWalkEndsInTheJumpscareTheGameOverAndTheClosi
   EXPECT_TRUE(driver.rec.audio.playing[SoundNamed("BirdsSound")]);
   EXPECT_FALSE(driver.state.GameOverShown);
   EXPECT_TRUE(driver.state.ShiftQuitAllowed);
+  // The tint fades away at 80 a second: gone within 200 / 80 s (and a frame),
+  // never more than a frame's share (rounded up) at a time.
   int tint = driver.state.NightTint;
-  for (int f = 0; f < hz * 4; ++f) {
-    driver.Step();
+  double seconds = 0;
+  while (tint > 0 && seconds < 4) {
+    const float dt = StepTimed(driver);
+    seconds += dt;
     EXPECT_LE(driver.state.NightTint, tint) << "the tint fades away on the closing screen";
+    EXPECT_LE(tint - driver.state.NightTint, std::ceil(record::ClosingTintFadeRate * dt));
     tint = driver.state.NightTint;
   }
   EXPECT_EQ(tint, 0);
+  EXPECT_LE(seconds, 200 / record::ClosingTintFadeRate + 1 / hz);
   EXPECT_EQ(driver.state.SceneIndex, record::JumpscareClosingSceneNumber) << "no retry";
   driver.Hold(ScancodeRightShift);
   EXPECT_EQ(driver.Step(), FrameResult::Quit);

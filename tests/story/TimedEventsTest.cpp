@@ -106,10 +106,19 @@ TEST(Countdowns, ATimerLandingExactlyOnZeroFiresOneFrameLater) {
   UpdateLightsOut(state, audio);
   EXPECT_EQ(audio.TimesPlayed(record::played::Hehe), 1);
 
-  // The television and the card compare after lowering too.
+  // The television counts only while its use is under way and nothing can be used.
   state.SceneIndex = 13;
   state.UseActive = true;
+  state.UseReady = true;
   state.TelevisionTimer = 0.125f;
+  UpdateTimedEvents(state, audio);
+  EXPECT_EQ(state.TelevisionTimer, 0.125f);
+  state.UseActive = false;
+  state.UseReady = false;
+  UpdateTimedEvents(state, audio);
+  EXPECT_EQ(state.TelevisionTimer, 0.125f);
+  // It and the card compare after lowering too.
+  state.UseActive = true;
   UpdateTimedEvents(state, audio);
   EXPECT_FALSE(state.NextDayHold);
   UpdateTimedEvents(state, audio);
