@@ -37,6 +37,7 @@ int main(int, char**) {
   const std::int64_t presentStart = MonotonicNs();
   SDL_RenderPresent(renderer);
   const std::int64_t presentAt = MonotonicNs();
+  const std::int64_t cpuAtPresent = ThreadCpuNs();
 
   const long hwmKb = ReadStatusKb("VmHWM");
   SDL_RendererInfo info{};
@@ -47,11 +48,11 @@ int main(int, char**) {
   SDL_DestroyWindow(window);
   SDL_Quit();
   std::printf("tarnwick-bare status=0 main_at_ns=%lld first_present_at_ns=%lld renderer=%s hwm_kb=%ld init_ns=%lld "
-              "window_ns=%lld renderer_ns=%lld display_ns=%lld first_present_call_ns=%lld\n",
+              "window_ns=%lld renderer_ns=%lld display_ns=%lld first_present_call_ns=%lld main_cpu_ns=%lld\n",
               static_cast<long long>(mainAt), static_cast<long long>(presentAt), driver, hwmKb,
               static_cast<long long>(initAt - mainAt), static_cast<long long>(windowAt - initAt),
               static_cast<long long>(rendererAt - windowAt), static_cast<long long>(displayAt - rendererAt),
-              static_cast<long long>(presentAt - presentStart));
+              static_cast<long long>(presentAt - presentStart), static_cast<long long>(cpuAtPresent));
   std::fflush(stdout);
   return 0;
 }

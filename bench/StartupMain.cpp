@@ -68,14 +68,20 @@ int main(int argc, char** argv) {
   std::printf(
       "tarnwick-startup status=%d main_at_ns=%lld first_present_at_ns=%lld init_ns=%lld window_ns=%lld "
       "renderer_ns=%lld audio_ns=%lld display_ns=%lld textures_ns=%lld sounds_ns=%lld presents=%ld "
-      "last_present_at_ns=%lld title_cpu_ns=%lld platform_at_ns=%lld first_clear_at_ns=%lld first_present_call_ns=%lld\n",
+      "last_present_at_ns=%lld title_cpu_ns=%lld platform_at_ns=%lld first_clear_at_ns=%lld first_present_call_ns=%lld "
+      "main_cpu_ns=%lld init_cpu_ns=%lld renderer_cpu_ns=%lld audio_cpu_ns=%lld display_cpu_ns=%lld "
+      "textures_cpu_ns=%lld sounds_cpu_ns=%lld first_present_call_cpu_ns=%lld\n",
       status, static_cast<long long>(mainAt), static_cast<long long>(t.firstPresentAtNs),
       static_cast<long long>(t.initSubsystemsNs), static_cast<long long>(t.windowNs),
       static_cast<long long>(t.rendererNs), static_cast<long long>(t.audioEngineNs),
       static_cast<long long>(t.displayNs), static_cast<long long>(t.texturesNs),
       static_cast<long long>(t.soundsNs), t.presents, static_cast<long long>(t.lastPresentAtNs),
       static_cast<long long>(cpuAtEnd - observer.cpuAtFirstPresentNs), static_cast<long long>(t.platformAtNs),
-      static_cast<long long>(t.firstClearAtNs), static_cast<long long>(t.firstPresentCallNs));
+      static_cast<long long>(t.firstClearAtNs), static_cast<long long>(t.firstPresentCallNs),
+      static_cast<long long>(t.firstPresentCpuNs), static_cast<long long>(t.initSubsystemsCpuNs),
+      static_cast<long long>(t.rendererCpuNs), static_cast<long long>(t.audioEngineCpuNs),
+      static_cast<long long>(t.displayCpuNs), static_cast<long long>(t.texturesCpuNs),
+      static_cast<long long>(t.soundsCpuNs), static_cast<long long>(t.firstPresentCallCpuNs));
   std::fflush(stdout);
   return status;
 }

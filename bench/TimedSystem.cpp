@@ -6,16 +6,20 @@
 
 namespace {
 
-// Runs `step` and adds its duration to `total`; returns what the step returned.
+// Runs `step` and adds its duration to `total` and the thread's CPU time in it
+// to `cpu`; returns what the step returned.
 template <typename Step>
-auto Timed(std::int64_t& total, Step&& step) {
+auto Timed(std::int64_t& total, std::int64_t& cpu, Step&& step) {
   const std::int64_t start = MonotonicNs();
+  const std::int64_t startCpu = ThreadCpuNs();
   if constexpr (std::is_void_v<decltype(step())>) {
     step();
     total += MonotonicNs() - start;
+    cpu += ThreadCpuNs() - startCpu;
   } else {
     auto result = step();
     total += MonotonicNs() - start;
+    cpu += ThreadCpuNs() - startCpu;
     return result;
   }
 }
@@ -25,39 +29,39 @@ auto Timed(std::int64_t& total, Step&& step) {
 TimedSystem::TimedSystem(System& inner) : inner_(inner) {}
 
 void TimedSystem::InitSubsystems() {
-  Timed(times_.initSubsystemsNs, [&] { inner_.InitSubsystems(); });
+  Timed(times_.initSubsystemsNs, times_.initSubsystemsCpuNs, [&] { inner_.InitSubsystems(); });
 }
 
 bool TimedSystem::CreateWindow() {
-  return Timed(times_.windowNs, [&] { return inner_.CreateWindow(); });
+  return Timed(times_.windowNs, times_.windowCpuNs, [&] { return inner_.CreateWindow(); });
 }
 
 bool TimedSystem::CreateRenderer() {
-  return Timed(times_.rendererNs, [&] { return inner_.CreateRenderer(); });
+  return Timed(times_.rendererNs, times_.rendererCpuNs, [&] { return inner_.CreateRenderer(); });
 }
 
 bool TimedSystem::InitAudioEngine() {
-  return Timed(times_.audioEngineNs, [&] { return inner_.InitAudioEngine(); });
+  return Timed(times_.audioEngineNs, times_.audioEngineCpuNs, [&] { return inner_.InitAudioEngine(); });
 }
 
 void TimedSystem::ConfigureDisplay() {
-  Timed(times_.displayNs, [&] { inner_.ConfigureDisplay(); });
+  Timed(times_.displayNs, times_.displayCpuNs, [&] { inner_.ConfigureDisplay(); });
 }
 
 void TimedSystem::LoadTexture(TextureId texture, const char* path) {
-  Timed(times_.texturesNs, [&] { inner_.LoadTexture(texture, path); });
+  Timed(times_.texturesNs, times_.texturesCpuNs, [&] { inner_.LoadTexture(texture, path); });
 }
 
 void TimedSystem::FreeSurfaces() {
-  Timed(times_.texturesNs, [&] { inner_.FreeSurfaces(); });
+  Timed(times_.texturesNs, times_.texturesCpuNs, [&] { inner_.FreeSurfaces(); });
 }
 
 bool TimedSystem::TextureLoaded(TextureId texture) {
-  return Timed(times_.texturesNs, [&] { return inner_.TextureLoaded(texture); });
+  return Timed(times_.texturesNs, times_.texturesCpuNs, [&] { return inner_.TextureLoaded(texture); });
 }
 
 void TimedSystem::CreateSound(SoundId sound, const char* path) {
-  Timed(times_.soundsNs, [&] { inner_.CreateSound(sound, path); });
+  Timed(times_.soundsNs, times_.soundsCpuNs, [&] { inner_.CreateSound(sound, path); });
 }
 
 Platform& TimedSystem::GamePlatform() {
@@ -78,11 +82,14 @@ void TimedSystem::PresentWatch::Clear() {
 
 void TimedSystem::PresentWatch::Present() {
   const std::int64_t start = MonotonicNs();
+  const std::int64_t startCpu = ThreadCpuNs();
   inner_.Present();
   const std::int64_t now = MonotonicNs();
   if (times_.presents == 0) {
+    times_.firstPresentCallCpuNs = ThreadCpuNs() - startCpu;
     times_.firstPresentAtNs = now;
     times_.firstPresentCallNs = now - start;
+    times_.firstPresentCpuNs = ThreadCpuNs();
   }
   times_.lastPresentAtNs = now;
   ++times_.presents;

@@ -23,8 +23,18 @@ struct StartupTimes {
   std::int64_t firstClearAtNs = 0;    // when the first frame began to draw
   std::int64_t firstPresentCallNs = 0;  // how long the first Present took
   std::int64_t firstPresentAtNs = 0;  // monotonic time when the first Present returned
+  std::int64_t firstPresentCpuNs = 0;  // the game's thread's CPU time by then
   std::int64_t lastPresentAtNs = 0;
   long presents = 0;
+  // The game's thread's CPU time in the same steps.
+  std::int64_t initSubsystemsCpuNs = 0;
+  std::int64_t windowCpuNs = 0;
+  std::int64_t rendererCpuNs = 0;
+  std::int64_t audioEngineCpuNs = 0;
+  std::int64_t displayCpuNs = 0;
+  std::int64_t texturesCpuNs = 0;
+  std::int64_t soundsCpuNs = 0;
+  std::int64_t firstPresentCallCpuNs = 0;
 };
 
 class TimedSystem final : public System {

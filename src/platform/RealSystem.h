@@ -6,4 +6,8 @@
 
 #include "platform/System.h"
 
-std::unique_ptr<System> MakeRealSystem();
+// Full screen on the desktop's mode, or an ordinary window of 800 by 600 that
+// can be resized; either way the picture is letterboxed to the window.
+enum class WindowMode { FullScreen, Windowed };
+
+std::unique_ptr<System> MakeRealSystem(WindowMode mode = WindowMode::FullScreen);

@@ -1,10 +1,6 @@
 #include "platform/SdlSystem.h"
 
-#include <SDL_image.h>
-
-#include "platform/RealSystem.h"
-
-std::unique_ptr<System> MakeRealSystem() { return std::make_unique<SdlSystem>(); }
+std::unique_ptr<System> MakeRealSystem(WindowMode mode) { return std::make_unique<SdlSystem>(mode); }
 
 namespace {
 
@@ -50,7 +46,7 @@ bool SdlSystem::CreateRenderer() {
 bool SdlSystem::InitAudioEngine() { return audio_.InitEngine(); }
 
 void SdlSystem::ConfigureDisplay() {
-  SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
+  if (mode_ == WindowMode::FullScreen) SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
   SDL_SetRenderDrawBlendMode(renderer_, SDL_BLENDMODE_BLEND);
   // An 800 by 600 screen, scaled to the display with black bars.
   SDL_RenderSetLogicalSize(renderer_, LogicalWidth, LogicalHeight);
@@ -61,23 +57,24 @@ void SdlSystem::SetMasterVolume(float volume) { audio_.SetMasterVolume(volume); 
 
 void SdlSystem::LoadTexture(TextureId id, const char* path) {
   // PNG only: a file that is empty or not a PNG fails like a missing one.
-  SDL_Surface* surface = nullptr;
-  if (SDL_RWops* file = SDL_RWFromFile(path, "rb")) {
-    surface = IMG_LoadPNG_RW(file);
-    SDL_RWclose(file);
-  }
-  surfaces_[id] = surface;
+  const DecodedPicture* picture = renderer_ ? pictures_.Read(path) : nullptr;
   SDL_Texture* texture =
-      surface && renderer_ ? SDL_CreateTextureFromSurface(renderer_, surface) : nullptr;
+      picture ? SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGBA32, SDL_TEXTUREACCESS_STATIC, picture->width,
+                                  picture->height)
+              : nullptr;
+  if (texture && SDL_UpdateTexture(texture, nullptr, picture->pixels, picture->width * 4) != 0) {
+    SDL_DestroyTexture(texture);
+    texture = nullptr;
+  }
+  // As a texture made from a surface with an alpha channel: its transparent
+  // parts blend.
+  if (texture && picture->hasAlpha) SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
   drawing_.SetTexture(id, texture);
 }
 
-void SdlSystem::FreeSurfaces() {
-  for (SDL_Surface*& surface : surfaces_) {
-    SDL_FreeSurface(surface);
-    surface = nullptr;
-  }
-}
+// The pictures are decoded into one buffer, not kept as surfaces; it goes once
+// every picture is a texture.
+void SdlSystem::FreeSurfaces() { pictures_.Release(); }
 
 bool SdlSystem::TextureLoaded(TextureId id) { return drawing_.Texture(id) != nullptr; }
 

@@ -1,6 +1,6 @@
 #pragma once
-// The real platform: a window and renderer from SDL 2 with PNG pictures from
-// SDL2_image, the keyboard and ticks from SDL, and sound from miniaudio.
+// The real platform: a window and renderer from SDL 2 with PNG pictures read
+// by libpng, the keyboard and ticks from SDL, and sound from miniaudio.
 //
 // The game is written for the behaviour of a modern SDL; where SDL 2 differs,
 // this class bridges it (linear texture scaling by default, full screen on the
@@ -8,16 +8,16 @@
 
 #include <SDL.h>
 
-#include <array>
-
 #include "platform/MiniaudioAudio.h"
+#include "platform/PngPictures.h"
+#include "platform/RealSystem.h"
 #include "platform/SdlDrawing.h"
 #include "platform/SdlInput.h"
 #include "platform/System.h"
 
 class SdlSystem final : public System {
  public:
-  SdlSystem() = default;
+  explicit SdlSystem(WindowMode mode = WindowMode::FullScreen) : mode_(mode) {}
   // Releases whatever teardown did not reach (after a missing picture the
   // program ends without tearing down).
   ~SdlSystem() override;
@@ -47,9 +47,10 @@ class SdlSystem final : public System {
   Platform& GamePlatform() override { return platform_; }
 
  private:
+  WindowMode mode_;
   SDL_Window* window_ = nullptr;
   SDL_Renderer* renderer_ = nullptr;
-  std::array<SDL_Surface*, TextureCapacity> surfaces_{};
+  PngPictureReader pictures_;
   bool sdlStarted_ = false;
 
   SdlDrawing drawing_;

@@ -16,6 +16,7 @@ SOURCE_ROOT=$(cd "$(dirname "$0")/../.." && pwd)
 xvfb_start
 assets_link_dir
 export SDL_RENDER_DRIVER=software SDL_FRAMEBUFFER_ACCELERATION=0
+EXTRA_LOGS="$WORK_DIR/memcheck.txt $WORK_DIR/game.out"
 game_start "$RUN_DIR" valgrind --leak-check=full --show-leak-kinds=definite --num-callers=40 \
   --fullpath-after= --error-exitcode=0 --log-file="$WORK_DIR/memcheck.txt"
 wait_for_window 300

@@ -22,10 +22,23 @@ SLOWNESS=${TARNWICK_TEST_SLOWNESS:-1}
 mkdir -p "$SHOTS_DIR"
 
 WORK_DIR=$(mktemp -d "${TMPDIR:-/tmp}/tarnwick-$TEST_NAME.XXXXXX")
+
+# The sound library must not start a sound server of its own for the game:
+# such a server outlives the test, and a game waiting for one that is slow to
+# come up (on a busy machine, or beside another test's server) shows no window
+# for minutes. Without a server the game plays into miniaudio's null device.
+# (The audio test runs a private server of its own instead.)
+mkdir -p "$WORK_DIR/xdg"
+chmod 700 "$WORK_DIR/xdg"
+export XDG_RUNTIME_DIR="$WORK_DIR/xdg"
+echo "autospawn = no" >"$WORK_DIR/pulse-client.conf"
+export PULSE_CLIENTCONFIG="$WORK_DIR/pulse-client.conf"
 XVFB_PID=""
 GAME_PID=""
 GAME_STATUS=""
 GAME_LOG=""
+EXTRA_LOGS=""  # further logs a test keeps, shown when it fails (paths, space-separated)
+FAIL_HOOK=""   # a function that reports more when the current step fails
 RUN_DIR=""
 WINDOW_ID=""
 SHOT=""
@@ -38,6 +51,13 @@ fail() {
     echo "--- game's stderr ($GAME_LOG) ---" >&2
     grep -v -e '^ALSA lib' -e 'jack' -e 'Jack' -e 'Cannot connect to server' "$GAME_LOG" | tail -n 20 >&2
   fi
+  if [ -n "$FAIL_HOOK" ]; then "$FAIL_HOOK"; fi
+  local extra
+  for extra in $EXTRA_LOGS; do
+    [ -s "$extra" ] || continue
+    echo "--- $extra ---" >&2
+    tail -n 40 "$extra" >&2
+  done
   exit 1
 }
 
@@ -63,8 +83,11 @@ deadline() {
 }
 
 # The pause between two looks at the screen or the process. Polling only: no
-# step of a test depends on how long it is.
-poll_pause() { sleep 0.05; }
+# step of a test depends on how long it is. Not much shorter: while the game
+# starts, every look is a client of the X server, and a server too busy
+# accepting them can turn the game's own connection away (SDL then draws
+# off screen, and no window ever shows).
+poll_pause() { sleep 0.2; }
 
 # wait_until <seconds> <what> <command...>: runs the command until it succeeds;
 # fails the test, naming <what>, once the (scaled) deadline has passed. While
@@ -97,24 +120,52 @@ _screen_shows() {
 
 # --- The display -------------------------------------------------------------
 
-# Starts Xvfb at the given screen size (800x600x24 by default) on a display
-# number of its own choosing and sets DISPLAY.
+# Starts Xvfb at the given screen size (800x600x24 by default) and sets DISPLAY.
+#
+# The display number is a random one well above those a desktop or another
+# test takes first: X clients try a display's socket in the abstract namespace
+# first, which the whole machine shares (chroots too), so a low number can
+# reach another server that holds or is just giving up the same number, and
+# the game then finds no X server of its own (SDL falls back to drawing off
+# screen, and no window ever shows).
 xvfb_start() {
-  local screen=${1:-800x600x24} numberFile="$WORK_DIR/display"
-  : >"$numberFile"
-  Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$numberFile" \
-    >"$WORK_DIR/xvfb.log" 2>&1 &
-  XVFB_PID=$!
-  wait_until 30 "Xvfb display" _xvfb_ready
-  export DISPLAY=":$(head -n 1 "$numberFile")"
-  log "Xvfb is up on $DISPLAY"
+  local screen=${1:-800x600x24} attempt number
+  for attempt in 1 2 3 4 5; do
+    number=$(_free_display_number)
+    : >"$WORK_DIR/display"
+    Xvfb ":$number" -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$WORK_DIR/display" \
+      >"$WORK_DIR/xvfb.log" 2>&1 &
+    XVFB_PID=$!
+    if _xvfb_wait_ready; then
+      export DISPLAY=":$number"
+      EXTRA_LOGS="$EXTRA_LOGS $WORK_DIR/xvfb.log"
+      log "Xvfb is up on $DISPLAY"
+      return 0
+    fi
+    wait "$XVFB_PID" 2>/dev/null  # another server took the number first: try another
+  done
+  cat "$WORK_DIR/xvfb.log" >&2
+  fail "Xvfb did not start"
 }
-_xvfb_ready() {
-  if ! kill -0 "$XVFB_PID" 2>/dev/null; then
-    cat "$WORK_DIR/xvfb.log" >&2
-    fail "Xvfb did not start"
-  fi
-  grep -q '^[0-9]\+$' "$WORK_DIR/display"
+_free_display_number() {
+  local number
+  while :; do
+    number=$((100 + RANDOM % 900))
+    [ -e "/tmp/.X$number-lock" ] && continue
+    grep -q "@/tmp/.X11-unix/X$number\$" /proc/net/unix 2>/dev/null && continue
+    echo "$number"
+    return
+  done
+}
+# Xvfb writes its display number once it accepts clients.
+_xvfb_wait_ready() {
+  local start=$SECONDS limit
+  limit=$(deadline 30)
+  until grep -q '^[0-9]\+$' "$WORK_DIR/display"; do
+    kill -0 "$XVFB_PID" 2>/dev/null || return 1
+    [ $((SECONDS - start)) -lt "$limit" ] || fail "Xvfb did not start within ${limit}s"
+    poll_pause
+  done
 }
 
 # --- The game ----------------------------------------------------------------
@@ -161,12 +212,19 @@ _pid_gone() { ! kill -0 "$1" 2>/dev/null; }
 
 # Waits up to $1 (scaled) seconds for the game's window to be mapped; sets WINDOW_ID.
 wait_for_window() {
+  FAIL_HOOK=_report_windows
   wait_until "$1" "Tarnwick window" _window_mapped
+  FAIL_HOOK=""
   log "the game's window is $WINDOW_ID"
 }
 _window_mapped() {
   WINDOW_ID=$(xdotool search --onlyvisible --name '^Tarnwick$' 2>/dev/null | head -n 1)
   [ -n "$WINDOW_ID" ]
+}
+# What the display holds instead, when the window never showed.
+_report_windows() {
+  echo "--- the windows on $DISPLAY ---" >&2
+  xwininfo -root -tree 2>&1 | head -n 20 >&2
 }
 
 # The lines of SDL's log in the game's stderr (SDL starts each with its

@@ -1,0 +1,61 @@
+#include "shell/CommandLine.h"
+
+#include <string_view>
+
+#ifndef TARNWICK_VERSION
+#error "the build gives the game's version"
+#endif
+
+LaunchRequest ReadCommandLine(int argc, const char* const* argv) {
+  LaunchRequest request;
+  bool help = false;
+  bool version = false;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view argument = argv[i];
+    if (argument == "--help") {
+      help = true;
+    } else if (argument == "--version") {
+      version = true;
+    } else if (argument == "--windowed") {
+      request.windowed = true;
+    } else {
+      request.action = LaunchAction::Refuse;
+      request.error = argument.starts_with("-") ? "unknown option '" + std::string(argument) + "'"
+                                                : "unexpected argument '" + std::string(argument) + "'";
+      return request;
+    }
+  }
+  if (help)
+    request.action = LaunchAction::PrintHelp;
+  else if (version)
+    request.action = LaunchAction::PrintVersion;
+  return request;
+}
+
+std::string UsageText() {
+  return "Usage: tarnwick [--windowed]\n"
+         "       tarnwick --help | --version\n"
+         "\n"
+         "A short first-person horror adventure. It opens full screen, with the picture\n"
+         "letterboxed to the display, and reads its pictures and sounds from Assets/ in\n"
+         "the working directory (the installed launcher starts it where they lie).\n"
+         "\n"
+         "Options:\n"
+         "  --windowed   play in an 800 by 600 window that can be resized\n"
+         "  --help       print this help and exit\n"
+         "  --version    print the version and exit\n"
+         "\n"
+         "Keys:\n"
+         "  Arrow keys or W A S D   look around and walk\n"
+         "  Return                  advance your thoughts, use what is in front of you,\n"
+         "                          walk on through a door or path; press it fast to\n"
+         "                          reel in a fish\n"
+         "  W or Up, held           keep walking on the forest trails\n"
+         "  Shift                   quit, on the title screen and on the closing screen\n"
+         "  Closing the window quits at any time.\n"
+         "\n"
+         "Exit status: 0 after a quit, 1 when the game cannot start, 2 for a wrong\n"
+         "command line.\n";
+}
+
+std::string VersionText() { return std::string("tarnwick ") + TARNWICK_VERSION + "\n"; }

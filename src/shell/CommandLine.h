@@ -1,0 +1,23 @@
+#pragma once
+// What the command line asks of the program: to play (full screen, or in an
+// ordinary window), to print its usage or its version, or nothing it knows.
+
+#include <string>
+
+enum class LaunchAction { Play, PrintHelp, PrintVersion, Refuse };
+
+struct LaunchRequest {
+  LaunchAction action = LaunchAction::Play;
+  bool windowed = false;
+  std::string error;  // one line, for Refuse
+};
+
+// Reads the arguments after the program's name. Any argument it does not know
+// refuses the whole line; otherwise --help wins over --version, and both over
+// playing.
+LaunchRequest ReadCommandLine(int argc, const char* const* argv);
+
+// The usage with the keys, as --help prints it.
+std::string UsageText();
+// "tarnwick <version>"
+std::string VersionText();
