@@ -11,6 +11,7 @@
 #include "BenchClock.h"
 #include "ProcStatus.h"
 #include "harness/Player.h"
+#include "harness/PlayedSystem.h"
 #include "harness/Playthrough.h"
 #include "harness/RecordingPlatform.h"
 #include "platform/RealSystem.h"
@@ -23,102 +24,6 @@ constexpr double GameRateHz = 20;                // 50 ms of game time per frame
 constexpr long TitleFramesBeforeReading = 60;   // three seconds of title
 constexpr long CabinFramesBeforeReading = 20;   // a second in the cabin
 constexpr long FrameLimit = 200000;
-
-// Draws on the real renderer and records the calls for the Player to read.
-class TeeDrawing final : public Drawing {
- public:
-  TeeDrawing(Drawing& real, RecordingDrawing& record) : real_(real), record_(record) {}
-  void Clear() override { real_.Clear(), record_.Clear(); }
-  void Present() override { real_.Present(), record_.Present(); }
-  void SetDrawColor(Rgba color) override { real_.SetDrawColor(color), record_.SetDrawColor(color); }
-  void FillRect(const FRect& dest) override { real_.FillRect(dest), record_.FillRect(dest); }
-  void DrawTexture(TextureId texture, const FRect* source, const FRect& dest) override {
-    real_.DrawTexture(texture, source, dest);
-    record_.DrawTexture(texture, source, dest);
-  }
-  void SetTextureBlend(TextureId texture) override { real_.SetTextureBlend(texture), record_.SetTextureBlend(texture); }
-  void SetTextureAlpha(TextureId texture, std::uint8_t alpha) override {
-    real_.SetTextureAlpha(texture, alpha);
-    record_.SetTextureAlpha(texture, alpha);
-  }
-  void SetTextureNearest(TextureId texture) override {
-    real_.SetTextureNearest(texture);
-    record_.SetTextureNearest(texture);
-  }
-
- private:
-  Drawing& real_;
-  RecordingDrawing& record_;
-};
-
-// The Player's keys; the window's own events are still taken from SDL's queue
-// (a closed window or SIGTERM still quits), one batch a frame.
-class PlayerInput final : public Input {
- public:
-  PlayerInput(Input& real, ScriptedInput& player) : real_(real), player_(player) {}
-  InputEvent PollEvent() override {
-    for (InputEvent event; (event = real_.PollEvent()) != InputEvent::None;)
-      if (event == InputEvent::Quit) return event;
-    return player_.PollEvent();
-  }
-  void PumpEvents() override { real_.PumpEvents(); }
-  bool IsHeld(Scancode key) const override { return player_.IsHeld(key); }
-
- private:
-  Input& real_;
-  ScriptedInput& player_;
-};
-
-class SteppingClock final : public Clock {
- public:
-  std::uint64_t TicksMs() override { return now_ += step; }
-  std::uint64_t step = 16;
-
- private:
-  std::uint64_t now_ = 0;
-};
-
-// The real system, with the Player's input and clock in the game's platform.
-class PlayedSystem final : public System {
- public:
-  explicit PlayedSystem(System& real) : real_(real) {}
-  void InitSubsystems() override { real_.InitSubsystems(); }
-  bool CreateWindow() override { return real_.CreateWindow(); }
-  bool CreateRenderer() override { return real_.CreateRenderer(); }
-  bool InitAudioEngine() override { return real_.InitAudioEngine(); }
-  void ConfigureDisplay() override { real_.ConfigureDisplay(); }
-  void SetMasterVolume(float volume) override { real_.SetMasterVolume(volume); }
-  unsigned RandomSeed() override { return 1; }
-  void LoadTexture(TextureId texture, const char* path) override { real_.LoadTexture(texture, path); }
-  void FreeSurfaces() override { real_.FreeSurfaces(); }
-  bool TextureLoaded(TextureId texture) override { return real_.TextureLoaded(texture); }
-  void Log(const char* message) override { real_.Log(message); }
-  void CreateSound(SoundId sound, const char* path) override { real_.CreateSound(sound, path); }
-  void UninitAudioEngine() override { real_.UninitAudioEngine(); }
-  void DestroyTexture(TextureId texture) override { real_.DestroyTexture(texture); }
-  void DestroyRenderer() override { real_.DestroyRenderer(); }
-  void DestroyWindow() override { real_.DestroyWindow(); }
-  void Quit() override { real_.Quit(); }
-  Platform& GamePlatform() override {
-    if (!platform_) {
-      Platform& real = real_.GamePlatform();
-      drawing_ = std::make_unique<TeeDrawing>(real.drawing, recording);
-      input_ = std::make_unique<PlayerInput>(real.input, playerInput);
-      platform_ = std::make_unique<Platform>(Platform{*drawing_, real.audio, *input_, clock});
-    }
-    return *platform_;
-  }
-
-  RecordingDrawing recording;
-  ScriptedInput playerInput;
-  SteppingClock clock;
-
- private:
-  System& real_;
-  std::unique_ptr<TeeDrawing> drawing_;
-  std::unique_ptr<PlayerInput> input_;
-  std::unique_ptr<Platform> platform_;
-};
 
 struct Reading {
   long hwmKb = -1;

@@ -39,6 +39,12 @@ struct GameState {
   float DeltaTime = 0;          // s, always within [0, 0.05]
   float RepeatTimer = 0;
   float RepeatPeriod = 1.0f;
+  bool RepeatPulse = false;  // RepeatTimer passed its period in this frame
+  // Game time in whole milliseconds, and the sixtieths of a second that have
+  // ended in it, all told and in this frame (core/Sixtieths.h).
+  std::uint64_t GameTimeMs = 0;
+  std::uint64_t SixtiethsSoFar = 0;
+  int SixtiethsThisFrame = 0;
   bool TitleRunning = true;
   bool ShiftQuitAllowed = false;
 
@@ -113,7 +119,8 @@ struct GameState {
   float PhoneWalkTimer = 0.1f;
   float DriveAwayTimer = 0.1f;
   bool CampfireFlashPending = true;
-  int CampfireFlashCount = 0;
+  int CampfireFlashCount = 0;  // sixtieths of a second of the flash so far
+  bool CampfireFlashShowing = false;  // the last sixtieth was white
   bool DriveAwayStarted = false;
 
   // --- Timed events ---
@@ -149,6 +156,10 @@ struct GameState {
   float JumpscareTimer = 0.6f;
   bool JumpscareSoundPending = true;
   FRect JumpscareRect{0, 400, 800, 600};
+  // Parts of a unit that the game-over reveal and the closing tint have still
+  // to take off, so they fall at their rates on every display.
+  float GameOverRevealOwed = 0;
+  float ClosingTintOwed = 0;
 };
 
 // The game's starting values, with the two random draws made at start-up

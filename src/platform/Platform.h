@@ -35,7 +35,7 @@ enum class InputEvent {
   Quit,            // the window was closed (or the process asked to quit)
   ReturnReleased,  // key-up of Return
   ShiftReleased,   // key-up of either Shift key
-  Other,           // anything else, ignored by the game
+  Other,           // anything else: dropped by the platform, never a frame's event
 };
 
 class Drawing {
@@ -69,7 +69,9 @@ class Audio {
 class Input {
  public:
   virtual ~Input() = default;
-  // Takes at most one event; a burst of presses is spread over frames.
+  // Takes at most one event the game acts on (quit, Return or Shift released),
+  // dropping whatever else was queued before it; a burst of presses is
+  // spread over frames, one a frame, and none is lost.
   virtual InputEvent PollEvent() = 0;
   // Refreshes the held-key snapshot that IsHeld reads.
   virtual void PumpEvents() = 0;

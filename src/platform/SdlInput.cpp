@@ -22,9 +22,17 @@ InputEvent TranslateEvent(const SDL_Event& event) {
 }
 
 InputEvent SdlInput::PollEvent() {
+  // The frame's one turn goes to an event the game acts on. Everything else
+  // queued before it (mouse, key-downs and the auto-repeats of a held key,
+  // window events) is dropped here: a held key repeats faster than a slow
+  // display draws, and would otherwise queue up ahead of Return. The held-key
+  // snapshot does not depend on the queue, so walking still sees every key.
   SDL_Event event;
-  if (!SDL_PollEvent(&event)) return InputEvent::None;
-  return TranslateEvent(event);
+  while (SDL_PollEvent(&event)) {
+    const InputEvent translated = TranslateEvent(event);
+    if (translated != InputEvent::Other) return translated;
+  }
+  return InputEvent::None;
 }
 
 void SdlInput::PumpEvents() {

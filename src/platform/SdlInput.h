@@ -13,7 +13,7 @@ InputEvent TranslateEvent(const SDL_Event& event);
 
 class SdlInput final : public Input {
  public:
-  // Exactly one event from the queue, never more.
+  // At most one event the game acts on; the others before it are dropped.
   InputEvent PollEvent() override;
   void PumpEvents() override;
   bool IsHeld(Scancode key) const override;

@@ -23,6 +23,11 @@ void SdlSystem::InitSubsystems() {
   // Pictures are scaled smoothly unless the game asks for nearest-neighbour on
   // one of them. SDL 2 reads this when each texture is created.
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
+  // Without a display SDL 2 falls back to drawing off screen, and the game
+  // would play on with no window anyone can see. Only drivers that show a
+  // window will do (unless SDL_VIDEODRIVER names another), so that no display
+  // means no window, and the program ends with status 1.
+  if (!SDL_GetHint(SDL_HINT_VIDEODRIVER)) SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11,wayland,kmsdrm");
   SDL_Init(SDL_INIT_VIDEO);
   SDL_Init(SDL_INIT_AUDIO);
   sdlStarted_ = true;

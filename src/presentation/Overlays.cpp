@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "core/ScreenRects.h"
+#include "core/Sixtieths.h"
 
 void DrawPrompt(const GameState& state, Drawing& drawing) {
   if (state.ExitReady && !state.UseReady) {
@@ -34,12 +35,9 @@ void DrawNightTint(const GameState& state, Drawing& drawing) {
 }
 
 void DrawScreenOverlay(GameState& state, Drawing& drawing) {
-  state.StaticTimer -= state.DeltaTime;
+  const bool newFrame = TickInSixtieths(state.StaticTimer, 0.3f, state);
   drawing.DrawTexture(StaticTexture, &StaticFrameRects[state.StaticFrame], ScreenRect);
-  if (state.StaticTimer < 0) {
-    // A new frame shows from the next frame on; the same one may come again.
-    state.StaticTimer = 0.3f;
-    state.StaticFrame = std::rand() % 4;
-  }
+  // A new frame shows from the next frame on; the same one may come again.
+  if (newFrame) state.StaticFrame = std::rand() % 4;
   drawing.DrawTexture(ScanlinesTexture, nullptr, ScreenRect);
 }

@@ -10,5 +10,6 @@ inline constexpr float MaxDeltaTime = 0.05f;
 void TickFrameClock(GameState& state, Clock& clock);
 
 // The free-running once-a-second pulse: rises until it first exceeds its period,
-// stays there for exactly that frame, and is 0 on the next.
+// stays there for exactly that sixtieth of a second, and is 0 on the next.
+// RepeatPulse tells the frame that holds that sixtieth.
 void TickRepeatTimer(GameState& state);

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "core/ScreenRects.h"
+#include "core/Sixtieths.h"
 #include "shell/FrameClock.h"
 #include "shell/Program.h"
 
@@ -24,13 +25,10 @@ void DrawTitle(GameState& state, Platform& platform) {
   Drawing& drawing = platform.drawing;
   drawing.Clear();
   drawing.DrawTexture(MenuTexture, nullptr, ScreenRect);
-  state.StaticTimer -= state.DeltaTime;
+  const bool newStatic = TickInSixtieths(state.StaticTimer, 0.3f, state);
   drawing.DrawTexture(IntroTexture, nullptr, ScreenRect);
   drawing.DrawTexture(StaticTexture, &StaticFrameRects[state.StaticFrame], ScreenRect);
-  if (state.StaticTimer < 0) {
-    state.StaticTimer = 0.3f;
-    state.StaticFrame = std::rand() % 4;
-  }
+  if (newStatic) state.StaticFrame = std::rand() % 4;
   drawing.DrawTexture(ScanlinesTexture, nullptr, ScreenRect);
   if (state.FadingIn) drawing.DrawTexture(TipTexture, nullptr, ScreenRect);
   drawing.SetDrawColor({0, 0, 0, static_cast<std::uint8_t>(std::clamp(state.FadeAlpha, 0, 255))});

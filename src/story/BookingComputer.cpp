@@ -22,7 +22,7 @@ void UpdateBookingComputer(GameState& state, Audio& audio) {
     state.CursorClickPlayed = true;
   }
   // The page changes on the once-a-second pulse after the click.
-  if (state.CursorClickPlayed && state.RepeatTimer >= state.RepeatPeriod) {
+  if (state.CursorClickPlayed && state.RepeatPulse) {
     state.BackgroundTexture = ComputerCabinBookedTexture;
     state.ExitReady = true;
   }

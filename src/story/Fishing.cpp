@@ -20,6 +20,19 @@ void EndBite(GameState& state, Audio& audio, const char* sound, float nextWindow
   state.BitesPlayed += 1;
 }
 
+void PlayBite(GameState& state, Audio& audio) {
+  state.ClickWaitTimer -= state.DeltaTime;
+  if (!WindowOpen(state)) return;  // waiting for a bite; no prompt
+  state.ClickWindowTimer -= state.DeltaTime;
+  // A catch is tested first: a sixth press in the window's last frame still catches.
+  if (state.ClickCount >= PressesToCatch)
+    EndBite(state, audio, CaughtFishFile, WindowAfterCatch);
+  else if (state.ClickWindowTimer < 0)
+    EndBite(state, audio, ErrorFile, WindowAfterMiss);
+  else
+    state.UseReady = true;  // the click-a-lot prompt shows
+}
+
 }  // namespace
 
 void FishingClick(GameState& state, Audio& audio) {
@@ -31,19 +44,9 @@ void FishingClick(GameState& state, Audio& audio) {
 
 void UpdateFishing(GameState& state, Audio& audio) {
   if (!state.FishingActive) return;
-  if (state.BitesPlayed < Bites) {
-    state.ClickWaitTimer -= state.DeltaTime;
-    if (!WindowOpen(state)) return;  // waiting for a bite; no prompt
-    state.ClickWindowTimer -= state.DeltaTime;
-    // A catch is tested first: a sixth press in the window's last frame still catches.
-    if (state.ClickCount >= PressesToCatch)
-      EndBite(state, audio, CaughtFishFile, WindowAfterCatch);
-    else if (state.ClickWindowTimer < 0)
-      EndBite(state, audio, ErrorFile, WindowAfterMiss);
-    else
-      state.UseReady = true;  // the click-a-lot prompt shows
-    return;
-  }
+  if (state.BitesPlayed < Bites) PlayBite(state, audio);
+  // The pause after the fifth bite starts in the very frame that bite ends.
+  if (state.BitesPlayed < Bites) return;
   state.UseReady = false;
   state.ClickEndTimer -= state.DeltaTime;
   if (state.ClickEndTimer < 0) {

@@ -1,5 +1,6 @@
 #include "story/GetAway.h"
 
+#include "core/Sixtieths.h"
 #include "core/Views.h"
 
 namespace {
@@ -18,9 +19,7 @@ void UpdateGetAway(GameState& state, Audio& audio) {
       state.GetAwaySoundPending = false;
     }
     state.WalkSpeed = 0;
-    state.GetAwayTimer -= state.DeltaTime;
-    if (state.GetAwayTimer <= 0) {
-      state.GetAwayTimer = 0.1f;
+    if (TickInSixtieths(state.GetAwayTimer, 0.1f, state, true, /*atZero=*/true)) {
       state.BackgroundRect.x -= PanoramaViewWidth;
       state.AnimationFrame += 1;
     }

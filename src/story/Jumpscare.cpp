@@ -11,9 +11,15 @@ constexpr float SlideSpeed = 1600;     // px/s, up from y 400
 constexpr float TintFadeRate = 80;     // units per second on the closing screen
 constexpr float GameOverRevealRate = 900;
 
-// A whole-number alpha lowered by rate × DeltaTime, truncated, never below 0.
-int Lowered(int alpha, float rate, float deltaTime) {
-  return std::max(0, static_cast<int>(static_cast<float>(alpha) - rate * deltaTime));
+// A whole-number alpha lowered at `rate` units a second, never below 0. The
+// part of a unit that a frame's step leaves over is kept in `owed` for the
+// next, so the alpha falls at its rate on every display (truncating each step
+// would take a whole unit off even for a tenth of one on a fast display).
+int Lowered(int alpha, float rate, float deltaTime, float& owed) {
+  owed += rate * deltaTime;
+  const int whole = static_cast<int>(owed);
+  owed -= static_cast<float>(whole);
+  return std::max(0, alpha - whole);
 }
 
 void ShowClosingScreen(GameState& state, Audio& audio) {
@@ -21,7 +27,8 @@ void ShowClosingScreen(GameState& state, Audio& audio) {
   state.JumpscareActive = false;
   state.BackgroundTexture = ThxForPlayTexture;
   state.BackgroundRect = ScreenRect;
-  state.NightTint = Lowered(state.NightTint, TintFadeRate, state.DeltaTime);
+  if (state.SceneIndex != JumpscareClosingScene) state.ClosingTintOwed = 0;  // the first closing frame
+  state.NightTint = Lowered(state.NightTint, TintFadeRate, state.DeltaTime, state.ClosingTintOwed);
   state.WalkSpeed = 0;
   audio.Start(BirdsSound);
   audio.Stop(CricketsSound);
@@ -55,8 +62,9 @@ void UpdateJumpscare(GameState& state, Platform& platform) {
     if (state.SceneIndex == DeathScene) {
       state.FadeAlpha = 255;
       state.SceneIndex = JumpscareGameOverScene;
+      state.GameOverRevealOwed = 0;
     }
-    state.FadeAlpha = Lowered(state.FadeAlpha, GameOverRevealRate, state.DeltaTime);
+    state.FadeAlpha = Lowered(state.FadeAlpha, GameOverRevealRate, state.DeltaTime, state.GameOverRevealOwed);
     state.GameOverShown = true;
   }
 }

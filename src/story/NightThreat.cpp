@@ -1,5 +1,7 @@
 #include "story/NightThreat.h"
 
+#include "core/Fades.h"
+#include "core/Sixtieths.h"
 #include "core/Views.h"
 
 namespace {
@@ -8,8 +10,8 @@ constexpr float ThreatFloor = -12;     // end of the game over: back to the bedr
 constexpr float GameOverShowsAt = -4;  // the game-over picture comes out of the black
 constexpr float DeathAt = 0;
 
-// Inside the closet, frames counted from the nine-second mark: which view
-// through the slats is seen, and when the creature is heard.
+// Inside the closet, sixtieths of a second counted from the nine-second mark:
+// which view through the slats is seen, and when the creature is heard.
 struct ClosetView {
   int firstFrame;
   int lastFrame;
@@ -47,7 +49,7 @@ void UpdateThreat(GameState& state, Audio& audio) {
     // anew when the bedtime thoughts end.
     state.FadeSpeed = 1000;
     state.SceneIndex = 81;
-    state.FadingOut = true;
+    StartFadeOut(state);
     state.ThreatActive = false;
     state.ThreatTimer = 7;
     state.DeathSoundPending = true;
@@ -56,7 +58,7 @@ void UpdateThreat(GameState& state, Audio& audio) {
   } else if (state.ThreatTimer <= GameOverShowsAt) {
     state.SceneIndex = DeathScene;
     state.FadeSpeed = 50;
-    state.FadingIn = true;
+    StartFadeIn(state);
     state.GameOverShown = true;
   } else if (state.ThreatTimer <= DeathAt) {
     state.FadeAlpha = 255;
@@ -67,11 +69,13 @@ void UpdateThreat(GameState& state, Audio& audio) {
   }
 }
 
-void UpdateCloset(GameState& state, Audio& audio) {
-  if (state.SceneIndex != 85) return;
+namespace {
 
+// One sixtieth of a second in the closet. The sequence is written in frames of
+// a 60 Hz display, so it runs once per sixtieth whatever the display.
+void ClosetSixtieth(GameState& state, Audio& audio, float seconds) {
   if (state.ClosetTimer >= -100) {
-    state.ClosetTimer -= state.DeltaTime;
+    state.ClosetTimer -= seconds;
     if (state.AnimationFrame == 0) {
       audio.PlayOnce(DoorOpenFile);
       state.AnimationFrame = 1;
@@ -84,7 +88,7 @@ void UpdateCloset(GameState& state, Audio& audio) {
   }
 
   if (state.ClosetTimer > 0) return;
-  // From here on counted in frames, not seconds.
+  // From the nine-second mark on, counted in sixtieths.
   state.AnimationFrame += 1;
   for (const ClosetView& view : ClosetViews) {
     if (state.AnimationFrame >= view.firstFrame && state.AnimationFrame <= view.lastFrame) {
@@ -103,4 +107,11 @@ void UpdateCloset(GameState& state, Audio& audio) {
     state.DialogueActive = true;
     state.MessageIndex = 162;
   }
+}
+
+}  // namespace
+
+void UpdateCloset(GameState& state, Audio& audio) {
+  if (state.SceneIndex != 85) return;
+  for (int i = 0; i < state.SixtiethsThisFrame; ++i) ClosetSixtieth(state, audio, SixtiethSeconds(state, i));
 }

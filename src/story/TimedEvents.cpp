@@ -1,5 +1,6 @@
 #include "story/TimedEvents.h"
 
+#include "core/Fades.h"
 #include "core/Views.h"
 
 namespace {
@@ -19,7 +20,7 @@ void TelevisionEvening(GameState& state, Audio& audio) {
   if (state.SceneIndex != 13 || !state.UseActive || state.UseReady) return;
   state.TelevisionTimer -= state.DeltaTime;
   if (state.TelevisionTimer < 0) {
-    state.FadingOut = true;
+    StartFadeOut(state);
     state.NextDayHold = true;
     audio.Stop(KittySongSound);
   }
@@ -74,7 +75,7 @@ void UpdateLightsOut(GameState& state, Audio& audio) {
     // Back from black at once; the fade's first step applies the bathroom's row.
     state.NightTint = 0;
     state.FadeAlpha = 255;
-    state.FadingIn = true;
+    StartFadeIn(state);
     audio.PlayOnce(HeheFile);
   }
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/Fades.h"
 #include "core/ScreenRects.h"
 #include "world/SceneTable.h"
 
@@ -38,6 +39,9 @@ void DrawFadeAndCard(GameState& state, Drawing& drawing) {
 }  // namespace
 
 void UpdateFade(GameState& state, Platform& platform) {
+  // A fade goes one way at a time; a state that says both (which no part of
+  // the game makes) is taken as a fade to black, which always ends.
+  if (state.FadingOut && state.FadingIn) StartFadeOut(state);
   DrawFadeAndCard(state, platform.drawing);
 
   if (state.FadingOut) {
@@ -56,18 +60,20 @@ void UpdateFade(GameState& state, Platform& platform) {
   if (state.FadingIn) {
     state.WalkSpeed = 0;
     state.FadeAlpha = StepFade(state, -static_cast<float>(state.FadeSpeed) * state.DeltaTime);
-    // While the next-day card is held during a fade-in, long frames must not
-    // step below the card's threshold before the hold can pin the black.
-    if (state.NextDayHold && state.FadeAlpha <= CardVisible) {
-      state.FadeAlpha = CardVisible + 1;
-      state.FadeCarryAlpha = state.FadeAlpha;
-    }
     state.ExitReady = false;
   }
 
   if (state.FadingIn && state.SceneChangePending) {
     state.SceneChangePending = false;
     ApplySceneRow(state, platform.audio, std::max(darkness, state.FadeAlpha));
+  }
+
+  // While the next-day card is held during a fade-in, long frames must not
+  // step below the card's threshold before the hold can pin the black; this
+  // comes after the row, which may be the one that sets the hold (scene 48).
+  if (state.FadingIn && state.NextDayHold && state.FadeAlpha <= CardVisible) {
+    state.FadeAlpha = CardVisible + 1;
+    state.FadeCarryAlpha = state.FadeAlpha;
   }
 
   if (state.FadingIn && state.FadeAlpha <= 0) {

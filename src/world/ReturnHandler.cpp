@@ -1,5 +1,6 @@
 #include "world/ReturnHandler.h"
 
+#include "core/Fades.h"
 #include "story/Brushing.h"
 #include "story/DialogueScript.h"
 #include "story/Fishing.h"
@@ -25,7 +26,7 @@ void WalkOnAtExit(GameState& state, Audio& audio) {
   switch (state.SceneIndex) {
     case 17:
       audio.PlayOnce(EngineStartupFile);
-      state.FadingOut = true;
+      StartFadeOut(state);
       break;
     case 0:
       // Getting out of bed is an animation, not a fade.
@@ -39,10 +40,10 @@ void WalkOnAtExit(GameState& state, Audio& audio) {
       break;
     case 60:
       state.FadeSpeed = 1000;
-      state.FadingOut = true;
+      StartFadeOut(state);
       break;
     default:
-      state.FadingOut = true;
+      StartFadeOut(state);
       break;
   }
 }

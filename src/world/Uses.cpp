@@ -1,5 +1,6 @@
 #include "world/Uses.h"
 
+#include "core/Fades.h"
 #include "core/ScreenRects.h"
 #include "core/Views.h"
 
@@ -63,14 +64,14 @@ void UseSceneObject(GameState& state, Audio& audio) {
   }
   if (scene == 58) {
     // Taking the rod: a slower fade, so the moment registers.
-    state.FadingOut = true;
+    StartFadeOut(state);
     state.FadeSpeed = 350;
   }
   if (scene == 61) {
     state.UseReady = false;
     state.FishingActive = true;
   }
-  if (scene == 66) state.FadingOut = true;  // the rod goes back
+  if (scene == 66) StartFadeOut(state);  // the rod goes back
   if (scene == 71) {
     state.BackgroundTexture = TelephoneUseTexture;
     audio.Stop(TelephoneSound);
@@ -85,7 +86,7 @@ void UseSceneObject(GameState& state, Audio& audio) {
     state.UseReady = true;
     state.SceneIndex = 73;
   } else if (scene == 73) {
-    state.FadingOut = true;
+    StartFadeOut(state);
   }
   if (scene == 77) {
     audio.PlayOnce(LighterFile);

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "GeneratedPictures.h"
 #include "Pictures.h"
 #include "core/TextureCatalog.h"
 #include "pictures/Placements.h"
@@ -26,26 +27,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path AssetsDir = TARNWICK_ASSETS_DIR;
-
-// Where the generator put a catalog entry: the catalog's path without its
-// leading "Assets/", under the Assets folder.
-fs::path Generated(const fs::path& assetsDir, const TextureEntry& entry) {
-  std::string path = entry.path;
-  const std::string prefix = "Assets/";
-  EXPECT_EQ(path.rfind(prefix, 0), 0u) << path;
-  return assetsDir / path.substr(prefix.size());
-}
-
 std::vector<char> Bytes(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-art::RgbaImage Load(TextureId id) {
-  const auto image = art::ReadPng(Generated(AssetsDir, TextureCatalog[id]));
-  if (!image) ADD_FAILURE() << "cannot read " << TextureCatalog[id].path;
-  return image.value_or(art::RgbaImage{});
 }
 
 int Alpha(const art::RgbaImage& image, int x, int y) {

@@ -1,15 +1,18 @@
 // The real system under SDL's display-less video driver: pictures are read as
-// PNG only, are scaled smoothly unless asked otherwise, and the event queue is
-// read one event at a time with only Return, Shift and quit told apart.
+// PNG only, are scaled smoothly unless asked otherwise, and the event queue
+// gives one event the game acts on at a time (Return, Shift, quit), dropping
+// the rest.
 #include <gtest/gtest.h>
 
 #include <SDL_image.h>
 
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 
 #include <unistd.h>
@@ -110,6 +113,35 @@ TEST_F(PlatformSystem, OnlyARealPngCounts) {
   EXPECT_FALSE(system_->TextureLoaded(CursorTexture));
   EXPECT_FALSE(system_->TextureLoaded(MenuTexture));
   EXPECT_FALSE(system_->TextureLoaded(IntroTexture));
+}
+
+// What the code in `run` writes to the process's standard error.
+std::string StandardErrorOf(const std::function<void()>& run) {
+  std::fflush(stderr);
+  const int saved = ::dup(2);
+  FILE* capture = std::tmpfile();
+  ::dup2(::fileno(capture), 2);
+  run();
+  std::fflush(stderr);
+  ::dup2(saved, 2);
+  ::close(saved);
+  std::rewind(capture);
+  std::string text;
+  for (int c; (c = std::fgetc(capture)) != EOF;) text.push_back(static_cast<char>(c));
+  std::fclose(capture);
+  return text;
+}
+
+TEST_F(PlatformSystem, APictureThatIsNotAPngFailsWithoutAWordFromTheDecoder) {
+  WriteText(TipTexture, "");
+  WriteText(CursorTexture, "not a picture at all");
+  WriteText(MenuTexture, std::string("\x89PN", 4));  // the first bytes of a PNG's signature only
+  const std::string said = StandardErrorOf([&] {
+    for (TextureId id : {TipTexture, CursorTexture, MenuTexture})
+      system_->LoadTexture(id, TextureCatalog[id].path);
+  });
+  EXPECT_EQ(said, "");
+  for (TextureId id : {TipTexture, CursorTexture, MenuTexture}) EXPECT_FALSE(system_->TextureLoaded(id));
 }
 
 TEST_F(PlatformSystem, MissingPictureIsReportedByTheFirstInCatalogOrder) {
@@ -213,20 +245,30 @@ TEST(PlatformEvents, OnlyQuitReturnAndShiftReleasesAreToldApart) {
   EXPECT_EQ(TranslateEvent(press), InputEvent::Other);
 }
 
-TEST_F(PlatformSystem, OneEventIsTakenPerCall) {
+TEST_F(PlatformSystem, OneEventTheGameActsOnIsTakenPerCallAndTheRestDropped) {
   Input& input = system_->GamePlatform().input;
   while (input.PollEvent() != InputEvent::None) {
   }  // whatever the window's creation queued
-  SDL_Event first = KeyUp(SDLK_RETURN);
-  SDL_Event second = KeyUp(SDLK_RETURN);
-  SDL_Event third = KeyUp(SDLK_RSHIFT);
-  SDL_PushEvent(&first);
-  SDL_PushEvent(&second);
-  SDL_PushEvent(&third);
+  SDL_Event mouse{};
+  mouse.type = SDL_MOUSEMOTION;
+  SDL_Event click{};
+  click.type = SDL_MOUSEBUTTONUP;
+  SDL_Event returnDown = KeyUp(SDLK_RETURN);
+  returnDown.type = SDL_KEYDOWN;
+  SDL_Event heldW = KeyUp(SDLK_w);
+  heldW.type = SDL_KEYDOWN;
+  heldW.key.repeat = 1;
+  SDL_Event quit{};
+  quit.type = SDL_QUIT;
+  for (SDL_Event event : {mouse, returnDown, heldW, KeyUp(SDLK_RETURN), KeyUp(SDLK_RETURN), heldW, click,
+                          KeyUp(SDLK_w), KeyUp(SDLK_RSHIFT), mouse, quit, heldW, mouse})
+    ASSERT_EQ(SDL_PushEvent(&event), 1);
   EXPECT_EQ(input.PollEvent(), InputEvent::ReturnReleased);
   EXPECT_EQ(input.PollEvent(), InputEvent::ReturnReleased);
   EXPECT_EQ(input.PollEvent(), InputEvent::ShiftReleased);
-  EXPECT_EQ(input.PollEvent(), InputEvent::None);
+  EXPECT_EQ(input.PollEvent(), InputEvent::Quit);
+  EXPECT_EQ(input.PollEvent(), InputEvent::None);  // only what is ignored was left
+  EXPECT_EQ(SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT), 0);
 }
 
 TEST_F(PlatformSystem, TerminationSignalArrivesAsAQuit) {

@@ -5,7 +5,7 @@
 #include "harness/RecordingPlatform.h"
 #include "harness/ScreenReader.h"
 #include "presentation/DialogueBox.h"
-#include "presentation/Glyphs.h"
+#include "record/DialogueGlyphs.h"
 
 namespace {
 
@@ -19,10 +19,17 @@ GameState Showing(const char* text) {
   return state;
 }
 
+FRect Source(const record::glyphs::Cell& cell) { return {cell.x, cell.y, cell.w, cell.h}; }
+const FRect NulCell = Source(record::glyphs::NulCell);
+const FRect H = Source(record::glyphs::Letters['H' - 'A']);
+const FRect M = Source(record::glyphs::Letters['M' - 'A']);
+const FRect FullStop = Source(record::glyphs::Symbols[2]);
+const FRect QuestionMark = Source(record::glyphs::Symbols[1]);
+
 std::vector<DrawCall> Glyphs(const RecordingDrawing& drawing) {
   std::vector<DrawCall> glyphs;
   for (const DrawCall& call : drawing.calls)
-    if (call.kind == DrawCall::Kind::Texture && !(call.texture == LettersTexture && call.source == GlyphRects[26]))
+    if (call.kind == DrawCall::Kind::Texture && !(call.texture == LettersTexture && call.source == NulCell))
       glyphs.push_back(call);
   return glyphs;
 }
@@ -38,14 +45,14 @@ TEST(DialogueBox, LettersAndSignsDrawnWithGapsAtSpaces) {
   ASSERT_EQ(glyphs.size(), 24u);
   // "H" at 0, "M" at 20, the three full stops from the symbol sheet, then a
   // 20-pixel gap for the space before "W" at 120.
-  EXPECT_EQ(glyphs[0].source, GlyphRects[7]);
+  EXPECT_EQ(glyphs[0].source, H);
   EXPECT_EQ(glyphs[0].dest, (FRect{0, 500, 15, 15}));
-  EXPECT_EQ(glyphs[1].source, GlyphRects[12]);
+  EXPECT_EQ(glyphs[1].source, M);
   EXPECT_FLOAT_EQ(glyphs[1].dest.x, 20);
   EXPECT_EQ(glyphs[2].texture, SymbolsTexture);
-  EXPECT_EQ(glyphs[2].source, SymbolRects[2]);
+  EXPECT_EQ(glyphs[2].source, FullStop);
   EXPECT_FLOAT_EQ(glyphs[5].dest.x, 120);
-  EXPECT_EQ(glyphs.back().source, SymbolRects[1]);  // "?"
+  EXPECT_EQ(glyphs.back().source, QuestionMark);
   EXPECT_FLOAT_EQ(glyphs.back().dest.x, 28 * 20);
   EXPECT_EQ(state.TextCursorRect.x, 0) << "the cursor is home after every drawn frame";
 }
@@ -77,7 +84,7 @@ TEST(DialogueBox, NulCellIsDrawnAtEveryNulAndSendsTheCursorHome) {
   DrawDialogue(state, drawing);
   int nulCells = 0;
   for (const DrawCall& call : drawing.calls)
-    if (call.kind == DrawCall::Kind::Texture && call.source == GlyphRects[26]) ++nulCells;
+    if (call.kind == DrawCall::Kind::Texture && call.source == NulCell) ++nulCells;
   // Positions 2, 47, 48 and 49 hold NULs.
   EXPECT_EQ(nulCells, 4);
 }

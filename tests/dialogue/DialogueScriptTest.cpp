@@ -4,6 +4,7 @@
 
 #include "harness/FrameDriver.h"
 #include "harness/ScreenReader.h"
+#include "record/DialogueLines.h"
 #include "story/DialogueScript.h"
 
 namespace {
@@ -35,7 +36,7 @@ TEST(Dialogue, ReturnDoesNotAdvanceWhileAPromptIsUpOrTheBoxIsClosed) {
     driver.ReleaseReturn();
     driver.Frame();
     EXPECT_EQ(driver.state.MessageIndex, 24) << blocker;
-    EXPECT_EQ(driver.rec.audio.TimesPlayed(ClickFile), 0) << blocker;
+    EXPECT_EQ(driver.rec.audio.TimesPlayed(record::dialogue::Click), 0) << blocker;
   }
 }
 
@@ -44,7 +45,7 @@ TEST(Dialogue, ClosingEntryHidesTheBoxInTheSameFrameAndHandsBackControl) {
   driver.ReleaseReturn();
   driver.Frame();
   EXPECT_EQ(driver.state.MessageIndex, 3);
-  EXPECT_EQ(driver.rec.audio.TimesPlayed(ClickFile), 1);
+  EXPECT_EQ(driver.rec.audio.TimesPlayed(record::dialogue::Click), 1);
   EXPECT_FALSE(driver.state.DialogueActive);
   EXPECT_FALSE(DialogueBandShown(driver.rec.drawing)) << "a closing entry is never seen";
 
@@ -68,7 +69,7 @@ TEST(Dialogue, APressThatClosesAConversationNeverWalksOn) {
   driver.Frame();
   EXPECT_TRUE(driver.state.ExitReady);  // closing entry 50
   EXPECT_FALSE(driver.state.FadingOut);
-  EXPECT_TRUE(driver.rec.audio.TimesPlayed(FootstepsWoodFile) == 0);
+  EXPECT_TRUE(driver.rec.audio.TimesPlayed("Assets/Audio/Footsteps_Wood.mp3") == 0);
   driver.ReleaseReturn();
   driver.Frame();
   EXPECT_TRUE(driver.state.FadingOut) << "the next press walks on";
@@ -77,23 +78,17 @@ TEST(Dialogue, APressThatClosesAConversationNeverWalksOn) {
 TEST(Dialogue, SoundCuesPlayWithTheClick) {
   int cues = 0;
   for (int index = 0; index < 1003; ++index) cues += DialogueSoundCue(index) != nullptr;
-  EXPECT_EQ(cues, 6);
-  EXPECT_STREQ(DialogueSoundCue(61), ItWalkingOnGrassFile);
-  EXPECT_STREQ(DialogueSoundCue(152), KnockKnockFile);
-  EXPECT_STREQ(DialogueSoundCue(155), KnockKnockKnockFile);
-  EXPECT_STREQ(DialogueSoundCue(157), GlassShatterFile);
+  EXPECT_EQ(cues, static_cast<int>(record::dialogue::SoundCues.size()));
+  for (const auto& cue : record::dialogue::SoundCues) EXPECT_STREQ(DialogueSoundCue(cue.index), cue.sound);
   FrameDriver driver = Reading(56, 31);
   driver.ReleaseReturn();
   driver.Frame();
-  EXPECT_EQ(driver.rec.audio.PlayedOnce(), (std::vector<std::string>{ClickFile, IdkWhatToNameThisFile}));
-  FrameDriver second = Reading(129, 78);
-  second.ReleaseReturn();
-  second.Frame();
-  EXPECT_EQ(second.rec.audio.PlayedOnce(), (std::vector<std::string>{ClickFile, ItRunningOnGrassFile}));
+  EXPECT_EQ(driver.rec.audio.PlayedOnce(),
+            (std::vector<std::string>{record::dialogue::Click, "Assets/Audio/IdkWhatToNameThis.mp3"}));
   FrameDriver plain = Reading(58, 31);
   plain.ReleaseReturn();
   plain.Frame();
-  EXPECT_EQ(plain.rec.audio.PlayedOnce(), std::vector<std::string>{ClickFile});
+  EXPECT_EQ(plain.rec.audio.PlayedOnce(), std::vector<std::string>{record::dialogue::Click});
 }
 
 TEST(Dialogue, ALineWithATintHoldsItEveryFrameItIsShown) {
@@ -151,26 +146,27 @@ TEST(DialogueScript, BlanksTheTextAsWritten) {
   EXPECT_EQ(std::strlen(state.MessageText.data()), std::strlen("I COULD GET SOME PEACE AND QUIET."));
 }
 
-TEST(DialogueScript, EveryLineFitsTheScreenAndEveryConversationCloses) {
-  int lines = 0;
-  for (int index = 0; index < 1003; ++index) {
-    const DialogueEntry* entry = FindDialogueEntry(index);
-    if (!entry || !entry->text) continue;
-    ++lines;
-    const std::string text = entry->text;
-    EXPECT_LE(AsDrawn(text).size(), 40u) << index;
-    EXPECT_LT(text.size(), 47u) << index;
-    for (char ch : text) EXPECT_FALSE(ch >= 'a' && ch <= 'z') << index;
-    // Every run of lines ends in a closing entry.
-    int next = index + 1;
-    while (FindDialogueEntry(next) && FindDialogueEntry(next)->text) ++next;
-    ASSERT_NE(FindDialogueEntry(next), nullptr) << "the conversation of line " << index << " never closes";
+// The game's script is the record, entry by entry; beyond it the game may keep
+// only the three entries that nothing reaches (4 to 6).
+TEST(DialogueScript, IsTheRecordEntryByEntry) {
+  for (const auto& entry : record::dialogue::Script) {
+    const DialogueEntry* game = FindDialogueEntry(entry.index);
+    ASSERT_NE(game, nullptr) << entry.index;
+    EXPECT_EQ(game->text ? std::string(game->text) : "(closing)", entry.text ? entry.text : "(closing)") << entry.index;
+    EXPECT_EQ(game->nightTint, entry.nightTint) << entry.index;
+    EXPECT_EQ(game->exitReady, entry.exitReady) << entry.index;
+    EXPECT_EQ(game->useReady, entry.useReady) << entry.index;
+    EXPECT_EQ(game->threatActive, entry.threatActive) << entry.index;
+    EXPECT_EQ(game->scene, entry.scene) << entry.index;
+    if (entry.text) {
+      EXPECT_LE(AsDrawn(entry.text).size(), 40u) << "fits the screen: " << entry.index;
+    }
   }
-  EXPECT_EQ(lines, 145);  // 143 that play, and the two unreached lines 4 and 5
-  EXPECT_EQ(FindDialogueEntry(173)->scene, 88);
-  EXPECT_EQ(FindDialogueEntry(174), nullptr);
-  EXPECT_EQ(FindDialogueEntry(999), nullptr);
-  EXPECT_STREQ(FindDialogueEntry(11)->text, "I THINK I CAN RENT A CABIN ON MY PC.     //");
+  for (int index = -1; index < 1100; ++index) {
+    if (!record::dialogue::Find(index) && (index < 4 || index > 6)) {
+      EXPECT_EQ(FindDialogueEntry(index), nullptr) << index;
+    }
+  }
 }
 
 }  // namespace

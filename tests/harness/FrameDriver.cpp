@@ -16,11 +16,17 @@ FrameDriver::FrameDriver(GameState start) : state(start) {
 FrameResult FrameDriver::Frame(double ms) {
   rec.ClearRecords();
   exactMs_ += ms;
-  rec.clock.now = static_cast<std::uint64_t>(std::floor(exactMs_ + 1e-9));
+  rec.clock.now = static_cast<std::uint64_t>(std::floor(exactMs_ + 1e-6));
   ++frames;
   const FrameResult result = RunGameFrame(state, rec.platform);
   if (result == FrameResult::Quit) quit = true;
   return result;
+}
+
+void FrameDriver::ContinueFrom(double exactMs) {
+  exactMs_ = exactMs;
+  rec.clock.now = static_cast<std::uint64_t>(std::floor(exactMs + 1e-6));
+  state.LastTicks = rec.clock.now;
 }
 
 void FrameDriver::SetRate(double hz) { frameMs_ = 1000.0 / hz; }

@@ -25,6 +25,10 @@ class FrameDriver {
   // so after the call they hold exactly this frame's calls.
   FrameResult Frame(double ms = 1000.0 / 60.0);
 
+  // Puts the clock at `exactMs`, for a game state taken from another run
+  // whose frames ended there (a 60 Hz run's frame n ends at n * 1000 / 60).
+  void ContinueFrom(double exactMs);
+
   // Frames at a fixed display rate; the clock's whole milliseconds follow the
   // rate exactly, as a real display's would.
   void SetRate(double hz);

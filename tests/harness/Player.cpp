@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "ScreenReader.h"
-#include "world/Hotspots.h"
+#include "record/HotspotWindows.h"
 
 namespace {
 
@@ -12,7 +12,7 @@ constexpr double PressIntervalMs = 80;
 
 // Where to stand for a window: its middle, or a little inside a one-sided one,
 // within the range the backdrop can be walked.
-float TargetX(const HotspotWindow& window) {
+float TargetX(const record::hotspots::Window& window) {
   const bool hasLower = std::isfinite(window.lower);
   const bool hasUpper = std::isfinite(window.upper);
   if (hasLower && hasUpper) return (window.lower + window.upper) / 2;
@@ -30,7 +30,10 @@ void Player::PressReturn(ScriptedInput& input, double nowMs) {
 }
 
 void Player::WalkTowardExit(const GameState& state, ScriptedInput& input) {
-  const HotspotWindow* window = FindHotspotWindow(state.SceneIndex);
+  // Where the description puts the window, not where the game does.
+  const record::hotspots::Window* window = nullptr;
+  for (const auto& w : record::hotspots::Windows)
+    if (w.scene == state.SceneIndex) window = &w;
   if (!window) return;
   const float target = TargetX(*window);
   const float x = state.BackgroundRect.x;

@@ -2,23 +2,33 @@
 
 #include <cmath>
 
-#include "presentation/Glyphs.h"
-#include "core/ScreenRects.h"
+#include "RecordFields.h"
+#include "record/DialogueGlyphs.h"
 
 namespace {
 
-char GlyphAt(TextureId sheet, const FRect& source) {
-  if (sheet == LettersTexture) {
-    // The last cell is the NUL cell: it draws nothing a reader would see.
-    for (std::size_t j = 0; j + 1 < GlyphRects.size(); ++j)
-      if (GlyphRects[j] == source) return LetterTable[j];
-  }
-  if (sheet == SymbolsTexture) {
-    for (std::size_t k = 0; k < SymbolRects.size(); ++k)
-      if (SymbolRects[k] == source) return SymbolTable[k];
-  }
-  return '\0';
+namespace glyphs = record::glyphs;
+
+bool SameCell(const FRect& source, const glyphs::Cell& cell) {
+  return source.x == cell.x && source.y == cell.y && source.w == cell.w && source.h == cell.h;
 }
+
+// The character a glyph draw shows, '\0' for the NUL cell (which a reader
+// does not see), or '#' for anything the record does not know.
+char GlyphAt(const std::string& sheet, const FRect& source) {
+  if (sheet == glyphs::LettersSheet) {
+    for (const glyphs::Cell& cell : glyphs::Letters)
+      if (SameCell(source, cell)) return cell.ch;
+    if (SameCell(source, glyphs::NulCell)) return '\0';
+  }
+  if (sheet == glyphs::SymbolsSheet) {
+    for (const glyphs::Cell& cell : glyphs::Symbols)
+      if (SameCell(source, cell)) return cell.ch;
+  }
+  return '#';
+}
+
+bool IsSheet(const std::string& name) { return name == glyphs::LettersSheet || name == glyphs::SymbolsSheet; }
 
 void TrimRight(std::string& text) {
   while (!text.empty() && text.back() == ' ') text.pop_back();
@@ -27,20 +37,30 @@ void TrimRight(std::string& text) {
 }  // namespace
 
 bool DialogueBandShown(const RecordingDrawing& frame) {
+  const glyphs::Rect& band = glyphs::Band;
+  const glyphs::Colour& colour = glyphs::BandColour;
   for (const DrawCall& call : frame.calls)
-    if (call.kind == DrawCall::Kind::Fill && call.dest == DialogueBoxRect && call.color == Rgba{64, 64, 64, 200})
+    if (call.kind == DrawCall::Kind::Fill && call.dest == FRect{band.x, band.y, band.w, band.h} &&
+        call.color == Rgba{std::uint8_t(colour.r), std::uint8_t(colour.g), std::uint8_t(colour.b),
+                           std::uint8_t(colour.a)})
       return true;
   return false;
 }
 
 std::string DrawnDialogueText(const RecordingDrawing& frame) {
-  std::string text(40, ' ');
+  std::string text(glyphs::VisibleCharacters, ' ');
   for (const DrawCall& call : frame.calls) {
-    if (call.kind != DrawCall::Kind::Texture || !call.hasSource || call.dest.y != 500) continue;
-    const char ch = GlyphAt(call.texture, call.source);
+    if (call.kind != DrawCall::Kind::Texture || !call.hasSource || !IsSheet(NameOf(call.texture))) continue;
+    char ch = GlyphAt(NameOf(call.texture), call.source);
     if (ch == '\0') continue;
-    const int position = static_cast<int>(std::lround(call.dest.x / 20));
-    if (position >= 0 && position < 40) text[position] = ch;
+    const float column = call.dest.x / glyphs::Advance;
+    const bool onTheRow = call.dest.y == glyphs::TextRowY && call.dest.w == glyphs::GlyphSize &&
+                          call.dest.h == glyphs::GlyphSize && column == std::floor(column);
+    if (!onTheRow) ch = '#';
+    const int position = static_cast<int>(std::floor(column));
+    if (position < 0) return "#";
+    if (position >= glyphs::VisibleCharacters) continue;  // off the right edge
+    text[position] = text[position] == ' ' ? ch : '#';   // two glyphs in one place
   }
   TrimRight(text);
   return text;
@@ -50,7 +70,7 @@ std::string AsDrawn(const std::string& line) {
   std::string text;
   for (char ch : line) {
     bool drawn = ch >= 'A' && ch <= 'Z';
-    for (char symbol : SymbolTable) drawn = drawn || ch == symbol;
+    for (const glyphs::Cell& symbol : glyphs::Symbols) drawn = drawn || ch == symbol.ch;
     text += drawn ? ch : ' ';
   }
   TrimRight(text);

@@ -9,7 +9,8 @@
 bool DialogueBandShown(const RecordingDrawing& frame);
 
 // The line of text drawn on the text row, rebuilt from the glyph cells and
-// their places (undrawn characters read as spaces; trailing spaces dropped).
+// their places, by the recorded glyph layout (undrawn characters read as
+// spaces; trailing spaces dropped; a glyph out of place or unknown reads "#").
 std::string DrawnDialogueText(const RecordingDrawing& frame);
 
 // A script line as it reads on screen: characters without a glyph become spaces.

@@ -6,27 +6,17 @@
 
 #include "harness/Playthrough.h"
 #include "harness/ScreenReader.h"
-#include "story/DialogueScript.h"
+#include "record/DialogueLines.h"
 
 namespace {
 
-// The conversations in the order the story opens them: first line and closing entry.
-struct Conversation {
-  int first;
-  int closing;
-};
+using record::dialogue::Conversation;
 
-constexpr Conversation Conversations[] = {
-    {0, 3},     {7, 12},    {13, 15},   {16, 23},   {24, 30},   {31, 34},   {35, 40},   {41, 50},
-    {51, 54},   {55, 69},   {70, 71},   {72, 74},   {75, 80},   {81, 83},   {84, 88},   {89, 91},
-    {1000, 1002}, {92, 96}, {97, 103},  {104, 106}, {107, 110}, {111, 117}, {118, 122}, {123, 126},
-    {127, 138}, {139, 142}, {143, 146}, {147, 149}, {150, 161}, {162, 167}, {168, 173},
-};
-
+// The lines of a conversation as they read on screen, from the record.
 std::vector<std::string> LinesOf(const Conversation& conversation) {
   std::vector<std::string> lines;
   for (int index = conversation.first; index < conversation.closing; ++index)
-    lines.push_back(AsDrawn(FindDialogueEntry(index)->text));
+    lines.push_back(AsDrawn(record::dialogue::Find(index)->text));
   return lines;
 }
 
@@ -34,7 +24,7 @@ enum class Ending { DriveAway, Jumpscare, DeathThenDriveAway };
 
 std::vector<std::string> ExpectedLines(Ending ending) {
   std::vector<std::string> lines;
-  for (const Conversation& conversation : Conversations) {
+  for (const Conversation& conversation : record::dialogue::Conversations) {
     const auto part = LinesOf(conversation);
     lines.insert(lines.end(), part.begin(), part.end());
     // Dying once in bed means lying down again to the same thoughts.

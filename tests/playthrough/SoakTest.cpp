@@ -37,6 +37,7 @@ std::string BrokenInvariant(const GameState& s) {
   if (!IsKnownScene(s.SceneIndex)) why << "unknown scene " << s.SceneIndex << "; ";
   if (s.DialogueActive && !FindDialogueEntry(s.MessageIndex)) why << "no line " << s.MessageIndex << "; ";
   if (!s.FadingOut && !s.FadingIn && (s.FadeAlpha < 0 || s.FadeAlpha > 255)) why << "fade " << s.FadeAlpha << "; ";
+  if (s.FadingOut && s.FadingIn) why << "fading both ways; ";
   if (s.MessageText[49] != '\0') why << "text row not terminated; ";
   if (s.TextCursorRect.x != 0) why << "text cursor not home; ";
   if (s.DeltaTime < 0 || s.DeltaTime > 0.05f) why << "frame time " << s.DeltaTime << "; ";

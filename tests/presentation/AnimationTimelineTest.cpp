@@ -35,7 +35,8 @@ int Fills(const RecordingDrawing& frame, Rgba colour) {
   return n;
 }
 
-// The description's picture swapping for one kind, a frame at a time.
+// The description's picture swapping for one kind, a sixtieth of a second at
+// a time (a frame at 60 Hz).
 struct SwapModel {
   SwapModel(const record::PictureSwap& k, int s) : kind(k), scene(s) {}
   const record::PictureSwap& kind;
@@ -50,14 +51,19 @@ struct SwapModel {
   std::string picture;             // what the next frame draws as the backdrop
   std::vector<std::string> heard;  // the cues of this frame
 
-  void Frame(float dt) {
+  // A frame: the lead-in's black is drawn over it while it is still due at
+  // the frame's start.
+  void Frame(const std::vector<float>& sixtieths) {
     heard.clear();
-    black = false;
+    black = running && kind.kind == 1 && leadIn.left >= 0;
+    for (float dt : sixtieths) Sixtieth(dt);
+  }
+
+  void Sixtieth(float dt) {
     if (!running) return;
     if (kind.kind == 1 && leadIn.left >= 0) {
       picture = "CarDriveOneTexture";
       leadIn.left -= dt;
-      black = true;
       return;
     }
     if (timer.Tick(dt, kind.period)) ++frame, ++ticks;
@@ -122,21 +128,25 @@ TEST_P(PictureSwapping, PicturesInTheirOrderOnTheFramesOfTheirTicks) {
   driver.SetRate(hz);
   if (kind.kind == 3) driver.Hold(ScancodeW);
   SwapModel model{kind, scene};
+  SixtiethClock sixtieths{driver.rec.clock.now};
   model.picture = NameOf(driver.state.BackgroundTexture);
   const float startX = driver.state.BackgroundRect.x;
   // Two whole cycles, or the whole of an animation that ends.
   const int cycles = kind.countsLoop ? record::LeastLoops + 1 : 2;
   const int frames = static_cast<int>((cycles * kind.wrapAt * kind.period + 2.2) * hz);
   int endedOn = -1;
+  bool begun = false;  // a sixtieth of it has run
   for (int f = 1; f <= frames && model.running; ++f) {
     const std::string expected = model.picture;
-    model.Frame(StepTimed(driver));
+    const TimedFrame frame = StepTimed(driver, sixtieths);
+    model.Frame(frame.sixtieths);
+    begun = begun || !frame.sixtieths.empty();
     const RecordingDrawing& drawn = driver.rec.drawing;
     ASSERT_EQ(DrawnBackdrop(drawn), expected) << kind.name << ", frame " << f;
     ASSERT_EQ(drawn.calls[0].kind, DrawCall::Kind::Nearest);
     EXPECT_EQ(NameOf(drawn.calls[0].texture), expected) << "every backdrop is scaled nearest-neighbour";
     EXPECT_EQ(Fills(drawn, Colour(record::CarLeadInCover, 255)), model.black ? 1 : 0) << "frame " << f;
-    if (model.running && kind.kind != 0 && kind.kind != 6) {
+    if (begun && model.running && kind.kind != 0 && kind.kind != 6) {
       EXPECT_EQ(driver.state.WalkSpeed, 0) << "no walking";
     }
     if (kind.kind == 0) {
@@ -179,9 +189,10 @@ TEST(PictureSwapping, LeavingTheCabinEndsByDayOnTheCabinAndByNightOnThePhoto) {
     FrameDriver driver = ArrivedIn(end.from);
     const int surface = driver.state.FootstepSurface;
     SwapModel model{record::PictureSwaps[4], end.from};
+    SixtiethClock sixtieths{driver.rec.clock.now};
     int f = 0;
     while (model.running && f < 100) {
-      model.Frame(StepTimed(driver));
+      model.Frame(StepTimed(driver, sixtieths).sixtieths);
       ++f;
       EXPECT_EQ(driver.state.Animating, model.running) << "frame " << f;
     }
@@ -200,6 +211,7 @@ TEST(ForestWalk, EachCueOnItsLoopAndStepOnlyWhileForwardIsHeld) {
     driver.state.DialogueActive = false;
     driver.state.ChaseTimer = 1000;  // the last walk without the creature catching up
     SwapModel model{record::PictureSwaps[3], scene};
+    SixtiethClock sixtieths{driver.rec.clock.now};
     std::vector<std::pair<int, std::string>> expected, heard;
     for (int f = 1; f < 60 * 40 && model.running; ++f) {
       // Let go of the key now and then: the walk freezes where it is.
@@ -208,9 +220,9 @@ TEST(ForestWalk, EachCueOnItsLoopAndStepOnlyWhileForwardIsHeld) {
         driver.Hold(ScancodeUp);
       else
         driver.Release(ScancodeUp);
-      const float dt = StepTimed(driver);
+      const TimedFrame frame = StepTimed(driver, sixtieths);
       const std::string shown = model.picture;
-      if (held) model.Frame(dt);
+      if (held) model.Frame(frame.sixtieths);
       for (const std::string& cue : model.heard) expected.push_back({f, cue});
       for (const std::string& sound : driver.rec.audio.PlayedOnce()) heard.push_back({f, sound});
       ASSERT_EQ(driver.state.Animating, model.running) << "scene " << scene << ", frame " << f;
@@ -233,21 +245,22 @@ TEST(CarRides, TheLoopingRideLastsEightLoopsAndThenUntilTheThoughtsAreRead) {
     driver.state.DialogueActive = false;
     SwapModel first{record::PictureSwaps[1], 18};
     SwapModel looping{record::PictureSwaps[2], 18};
+    SixtiethClock sixtieths{driver.rec.clock.now};
     int f = 0;
-    float dt = 0;
-    while (first.running) first.Frame(dt = StepTimed(driver)), ++f;
+    TimedFrame frame{};
+    while (first.running) first.Frame((frame = StepTimed(driver, sixtieths)).sixtieths), ++f;
     ASSERT_EQ(driver.state.AnimationKind, 2) << "handed over on the model's frame";
-    // The second ride's block runs in the frame of the hand-over too.
-    looping.Frame(dt);
+    // The second ride's block runs in the sixtieth of the hand-over too (one a frame at 60 Hz).
+    looping.Frame(frame.sixtieths);
     int lines = 0;
     int endedOn = -1;
     while (f < 60 * 60 && endedOn < 0) {
       const bool press = driver.state.DialogueActive && driver.state.AnimationLoops >= closeAfterLoop && f % 2 == 0;
       if (press) driver.ReleaseReturn();
-      dt = StepTimed(driver);
+      frame = StepTimed(driver, sixtieths);
       ++f;
       lines += press;
-      looping.Frame(dt);
+      looping.Frame(frame.sixtieths);
       const bool shouldEnd = looping.loops >= record::LeastLoops && !driver.state.DialogueActive;
       ASSERT_EQ(driver.state.Animating, !shouldEnd) << "frame " << f << ", loop " << looping.loops;
       if (shouldEnd) endedOn = f;
@@ -282,35 +295,42 @@ TEST(Strips, EachStepOnTheFrameOfItsTickAndTheEndOnTheNext) {
       driver.state.DialogueActive = false;
       driver.state.AnimationFrame = c.startFrame;
       const bool lake = c.strip->kind == 8;
+      SixtiethClock sixtieths{driver.rec.clock.now};
       Timer timer{c.strip->timerAtStart};
       int steps = 0;
       int endedOn = -1;
+      bool begun = false;  // a sixtieth has run: the walk has taken over the screen
       for (int f = 1; f < hz * 20 && endedOn < 0; ++f) {
         const bool held = !lake || f % 90 < 60;  // the lake walk only moves while forward is held
         if (held)
           driver.Hold(ScancodeW);
         else
           driver.Release(ScancodeW);
-        const float dt = StepTimed(driver);
+        const TimedFrame frame = StepTimed(driver, sixtieths);
         const auto strips = driver.rec.drawing.DrawsOf(TextureNamed(c.strip->picture));
         ASSERT_FALSE(strips.empty()) << "scene " << c.scene << ", frame " << f;
         const FRect drawn = strips.back().dest;
         FRect at = Rect(c.strip->start);
         at.x -= record::StripFrameWidth * steps;
         EXPECT_EQ(drawn, at) << "scene " << c.scene << ", frame " << f;
-        if (!lake && f > 1) {  // the telephone behind the strip, whole, from the step's first frame on
+        if (!lake && begun) {  // the telephone behind the strip, whole, from the step's first frame on
           EXPECT_EQ(DrawnBackdrop(driver.rec.drawing), record::WalkToPhoneBackdrop);
           EXPECT_EQ(driver.rec.drawing.calls[2].dest, Rect(record::ScreenView));
         }
-        if (held) {
-          if (steps < c.steps) {
-            steps += timer.Tick(dt, c.strip->period);
-          } else if (!driver.state.FadingOut) {
-            ADD_FAILURE() << "scene " << c.scene << ": no end on frame " << f;
+        bool endDue = false;
+        if (held)
+          for (float dt : frame.sixtieths) {
+            if (steps < c.steps)
+              steps += timer.Tick(dt, c.strip->period);
+            else
+              endDue = true;
           }
-        }
+        if (endDue && !driver.state.FadingOut) ADD_FAILURE() << "scene " << c.scene << ": no end on frame " << f;
         if (driver.state.FadingOut) endedOn = f;
-        EXPECT_EQ(driver.state.WalkSpeed, 0);
+        begun = begun || !frame.sixtieths.empty();
+        if (begun) {
+          EXPECT_EQ(driver.state.WalkSpeed, 0);
+        }
       }
       EXPECT_EQ(steps, c.steps) << "scene " << c.scene;
       if (lake) {
@@ -328,33 +348,35 @@ TEST(DriveAway, ABlackSecondWithItsSoundsThenFourteenSlidesThenTheSlowFade) {
   for (const double hz : {60.0, 240.0}) {
     FrameDriver driver = ArrivedIn(92);
     driver.SetRate(hz);
+    SixtiethClock sixtieths{driver.rec.clock.now};
     Timer timer{record::DriveAwayBlack};
     bool started = false;
+    bool begun = false;  // its first sixtieth has run
     int slides = 0;
     int fadeFrom = -1;
     float fadeDelta = 0;
     for (int f = 1; f < hz * 5 && fadeFrom < 0; ++f) {
-      const float dt = StepTimed(driver);
-      if (f == 1) {
+      const TimedFrame frame = StepTimed(driver, sixtieths);
+      if (!begun && !frame.sixtieths.empty()) {
         EXPECT_EQ(driver.rec.audio.PlayedOnce(),
                   (std::vector<std::string>{record::played::EngineStartup, record::played::ItRunningOnGrass}));
         EXPECT_TRUE(driver.rec.audio.playing[SoundNamed("CarDrivingSound")]);
+        begun = true;
       } else {
         EXPECT_TRUE(driver.rec.audio.calls.empty()) << "frame " << f;
       }
-      timer.left -= dt;
-      bool black = false;
-      if (!started && timer.left <= 0)
-        started = true;
-      else if (!started)
-        black = true;
-      if (started && timer.left < 0 && slides < record::DriveAwaySlides) {
-        ++slides;
-        timer.left = record::DriveAwayPeriod;
-      } else if (slides == record::DriveAwaySlides && fadeFrom < 0) {
-        fadeFrom = f;
-        fadeDelta = dt;
+      for (float dt : frame.sixtieths) {
+        timer.left -= dt;
+        if (!started && timer.left <= 0) started = true;
+        if (started && timer.left < 0 && slides < record::DriveAwaySlides) {
+          ++slides;
+          timer.left = record::DriveAwayPeriod;
+        } else if (slides == record::DriveAwaySlides && fadeFrom < 0) {
+          fadeFrom = f;
+          fadeDelta = frame.dt;  // the fade itself moves by the frame's time
+        }
       }
+      const bool black = !started;
       EXPECT_EQ(driver.state.DriveAwayStarted, started) << "frame " << f;
       if (fadeFrom < 0) {
         EXPECT_EQ(driver.state.FadeAlpha, black ? 255 : 0) << "frame " << f;
@@ -413,10 +435,11 @@ TEST(Campfire, TheCameraFlashUnderEachOfItsConditions) {
     driver.state.CampfireFlashPending = c.pending;
     driver.state.CampfireFlashCount = c.alreadyDrawn;
     SwapModel model{record::PictureSwaps[5], 31};
+    SixtiethClock sixtieths{driver.rec.clock.now};
     std::vector<int> expected, white;
     int sounds = 0;
     for (int f = 1; f <= 60 * 4; ++f) {
-      model.Frame(StepTimed(driver));
+      model.Frame(StepTimed(driver, sixtieths).sixtieths);
       const bool flashes =
           model.frame == record::FlashOnFirePicture && static_cast<int>(expected.size()) < c.whiteFrames;
       if (flashes) expected.push_back(f);

@@ -6,6 +6,7 @@
 #include <set>
 #include <string>
 
+#include "core/Sixtieths.h"
 #include "harness/ByName.h"
 #include "harness/DescribedTime.h"
 #include "presentation/Overlays.h"
@@ -167,6 +168,7 @@ TEST(ScreenOverlay, TheStaticFrameChosenBeforeAndTheScanlinesOverTheScreen) {
     state.StaticTimer = 0.01f;
     state.StaticFrame = frame;
     state.DeltaTime = 0.02f;
+    CountSixtieths(state, 20);  // the frame holds one sixtieth of a second
     RecordingDrawing drawing;
     DrawScreenOverlay(state, drawing);
     ASSERT_EQ(drawing.calls.size(), 2u);
@@ -185,6 +187,7 @@ TEST(ScreenOverlay, TheStaticFrameChosenBeforeAndTheScanlinesOverTheScreen) {
   for (int i = 0; i < 200; ++i) {
     GameState state;
     state.DeltaTime = 0.05f;
+    CountSixtieths(state, 50);
     RecordingDrawing drawing;
     DrawScreenOverlay(state, drawing);
     chosen.insert(state.StaticFrame);

@@ -115,7 +115,8 @@ TEST_P(TitleTimeline, EveryStepOnItsFrame) {
   TitleModel model;
   std::set<int> staticFrames;
   int lastStaticFrame = title.state.StaticFrame;
-  Timer staticTimer{record::StaticFirstChange};
+  Timer staticTimer{record::StaticFirstChange};  // counted in sixtieths of a second
+  SixtiethClock sixtieths;
   std::vector<int> turned, stopped;
   int frame = 0;
   while (model.running && frame < 20000) {
@@ -148,7 +149,7 @@ TEST_P(TitleTimeline, EveryStepOnItsFrame) {
     ASSERT_EQ(statics.size(), 1u);
     const record::Place& source = record::StaticFrames[lastStaticFrame];
     EXPECT_EQ(statics[0].source, (FRect{source.x, source.y, source.w, source.h}));
-    const bool changes = staticTimer.Tick(dt, record::StaticPeriod);
+    const bool changes = staticTimer.TickInSixtieths(sixtieths.Frame(dt), record::StaticPeriod);
     if (!changes) {
       EXPECT_EQ(title.state.StaticFrame, lastStaticFrame) << "frame " << frame;
     }

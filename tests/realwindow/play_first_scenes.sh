@@ -33,8 +33,9 @@ WATCH_DARKNESS="$BUILD_DIR/tarnwick_watch_darkness"
 through_door_with_fade() {
   local name=$1 before=$SHOT lit darkest looks
   lit=$(region_mean "$before" 800x440+0+0) || exit 1
-  "$WATCH_DARKNESS" 0 0 800 440 >"$WORK_DIR/darkness" &
+  "$WATCH_DARKNESS" 0 0 800 440 >"$WORK_DIR/darkness" 2>"$WORK_DIR/watching" &
   local watcher=$!
+  wait_until 30 "watcher on the screen" grep -q watching "$WORK_DIR/watching"
   xdotool key Return
   wait_for_screen 60 "$name" new_scene_shown "$before"
   kill -TERM "$watcher"

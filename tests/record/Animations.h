@@ -1,7 +1,9 @@
 #pragma once
 // The scripted animations as the game's description gives them: what each kind
 // shows, in which order, how fast, and what it does at the end of a cycle.
-// Written out by hand from the description.
+// Written out by hand from the description. The description's frames are
+// those of 60 Hz: every tick and step here runs once per sixtieth of a second
+// of game time, its timer lowered by that sixtieth's length.
 
 #include "ScreenPlaces.h"
 
@@ -111,7 +113,8 @@ inline constexpr WalkCue ForestWalkCues[] = {
 
 // The camera flash at the first campfire: while the fire is on its third
 // picture, the flash is still pending, the thoughts have passed line 58 and
-// fewer than ten white frames have been drawn. The sound goes with the first.
+// fewer than ten white frames (sixtieths of a second) have been drawn. The
+// sound goes with the first.
 inline constexpr int FlashOnFirePicture = 3;
 inline constexpr int FlashAfterLine = 58;
 inline constexpr int FlashFrames = 10;

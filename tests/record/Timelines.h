@@ -1,8 +1,11 @@
 #pragma once
 // The moments of the game that move on by themselves, with their times, as the
 // game's description gives them. Every timer is a float in seconds lowered by
-// the frame's DeltaTime; the note beside each says when it runs out. Written
-// out by hand from the description.
+// the frame's DeltaTime, except where the description counts frames of 60 Hz
+// (the static here, the closet sequence, the creature getting away, and the
+// animations): those run in sixtieths of a second and are lowered by each
+// one's length. The note beside each says when it runs out. Written out by
+// hand from the description.
 
 namespace record {
 
@@ -43,7 +46,7 @@ inline constexpr float HidingTime = 7.0f;     // at or below 0: death (black and
 inline constexpr float GameOverShowsAt = -4;  // at or below: the picture fades in at 50 a second
 inline constexpr int GameOverFadeSpeed = 50;
 inline constexpr float BackToBedAt = -12;     // at or below: fade (1000 a second) back to the bedroom
-inline constexpr float ClosetTime = 9.0f;     // the closet sequence counts frames from at or below 0
+inline constexpr float ClosetTime = 9.0f;     // the closet sequence counts sixtieths from at or below 0
 inline constexpr float ClosetFootstepsAt = 5.0f;  // at or below: walking and moans
 struct ClosetView {
   int firstFrame, lastFrame;

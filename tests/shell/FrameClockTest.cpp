@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
+#include "core/Sixtieths.h"
 #include "harness/FrameDriver.h"
 #include "harness/RecordingPlatform.h"
 #include "shell/FrameClock.h"
@@ -55,39 +58,56 @@ TEST(FrameClock, LongFrameMovesTimersFadesAndWalkingByFiftyMilliseconds) {
 }
 
 TEST(RepeatTimer, GrowsWhileAtOrBelowItsPeriodAndOnlyThenStartsAgain) {
+  // Each sixtieth of a second is one step of the rule: 16, 17, 17 ms here.
   GameState state;
-  state.DeltaTime = 0.05f;
   state.RepeatTimer = 1.0f;  // exactly its period: still grows
+  CountSixtieths(state, 16);
   TickRepeatTimer(state);
-  EXPECT_FLOAT_EQ(state.RepeatTimer, 1.05f);
+  EXPECT_FLOAT_EQ(state.RepeatTimer, 1.016f);
+  EXPECT_TRUE(state.RepeatPulse);
+  CountSixtieths(state, 17);
   TickRepeatTimer(state);
   EXPECT_EQ(state.RepeatTimer, 0.0f);
+  EXPECT_FALSE(state.RepeatPulse);
+  CountSixtieths(state, 17);
   TickRepeatTimer(state);
-  EXPECT_FLOAT_EQ(state.RepeatTimer, 0.05f);
+  EXPECT_FLOAT_EQ(state.RepeatTimer, 0.017f);
+  EXPECT_FALSE(state.RepeatPulse);
 }
 
-TEST(RepeatTimer, PulsesForExactlyOneFrameEachSecond) {
-  GameState state;
-  state.DeltaTime = 0.1f;
-  int framesAbovePeriod = 0;
-  int framesAtZeroAfterPulse = 0;
-  bool previousAbove = false;
-  for (int frame = 0; frame < 60; ++frame) {
-    TickRepeatTimer(state);
-    const bool above = state.RepeatTimer >= state.RepeatPeriod;
-    if (above) {
-      ++framesAbovePeriod;
-      EXPECT_FALSE(previousAbove) << "the pulse lasted two frames at frame " << frame;
-    }
-    if (previousAbove) {
-      EXPECT_EQ(state.RepeatTimer, 0.0f);
-      ++framesAtZeroAfterPulse;
-    }
-    previousAbove = above;
+// Game seconds at which a pulse begins, over `seconds` at `hz`.
+std::vector<double> PulseTimes(double hz, double seconds) {
+  FrameDriver driver;
+  driver.SetRate(hz);
+  std::vector<double> times;
+  double now = 0;
+  bool before = false;
+  for (int frame = 0; frame < static_cast<int>(seconds * hz); ++frame) {
+    driver.Step();
+    now += driver.state.DeltaTime;
+    if (driver.state.RepeatPulse && !before) times.push_back(now);
+    before = driver.state.RepeatPulse;
   }
-  // 60 frames of 0.1 s: a pulse roughly every 1.2 s (rise past 1.0, then one frame at 0).
-  EXPECT_GE(framesAbovePeriod, 4);
-  EXPECT_EQ(framesAbovePeriod, framesAtZeroAfterPulse + (previousAbove ? 1 : 0));
+  return times;
+}
+
+TEST(RepeatTimer, PulsesOnceASecondOnEveryDisplay) {
+  // The timer rises from 0 by each sixtieth of a second until it reaches the
+  // period of 1 s (sixty sixtieths), goes past it (at once, or a sixtieth
+  // later when the sum lands on 1 exactly), then is 0 for one sixtieth: a
+  // pulse every 61 or 62 sixtieths.
+  const std::vector<double> reference = PulseTimes(60, 20);
+  ASSERT_EQ(reference.size(), 19u);
+  for (std::size_t i = 1; i < reference.size(); ++i) {
+    EXPECT_GE(reference[i] - reference[i - 1], 61.0 / 60 - 0.002);
+    EXPECT_LE(reference[i] - reference[i - 1], 62.0 / 60 + 0.002);
+  }
+  for (double hz : {20.0, 30.0, 144.0, 360.0}) {
+    const std::vector<double> times = PulseTimes(hz, 20);
+    ASSERT_EQ(times.size(), reference.size()) << hz << " Hz";
+    for (std::size_t i = 0; i < times.size(); ++i)
+      EXPECT_NEAR(times[i], reference[i], 1 / hz + 1.0 / 60) << hz << " Hz, pulse " << i;
+  }
 }
 
 }  // namespace

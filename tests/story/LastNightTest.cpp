@@ -166,6 +166,84 @@ TEST(Closet, EveryViewAndSoundOnItsFrame) {
   EXPECT_EQ(driver.state.MessageIndex, record::ClosetFirstLine);
 }
 
+constexpr double Displays[] = {20, 30, 60, 144, 240, 360};
+
+// Game seconds played so far by `driver`, frame by frame.
+struct Stopwatch {
+  double seconds = 0;
+  void Frame(FrameDriver& driver) {
+    driver.Step();
+    seconds += driver.state.DeltaTime;
+  }
+};
+
+TEST(Closet, ItsTimelineIsTheSameOnEveryDisplay) {
+  // From the nine-second mark the sequence counts sixtieths of a second (the
+  // 60 Hz frames of the description), its counter standing at 2 by then and
+  // skipping one after each of its sounds: the second view at once, the third
+  // from the 4th sixtieth, the second again from the 79th, the first from the
+  // 84th; the footsteps in the 148th, the yell in the 447th, the running in
+  // the 496th and the thoughts in the 795th (the description's 1.25 s in the
+  // doorway, 2.5, 7.4, 8.3 and 13.2 s).
+  const auto at = [](int sixtieth) { return 9.0 + (sixtieth - 1) / 60.0; };
+  const std::vector<std::pair<std::string, double>> expected = {
+      {"view -800", at(1)},          {"view -1600", at(4)},      {"view -800", at(79)},    {"view 0", at(84)},
+      {record::played::ItWalkingInYourRoom, at(148)}, {record::played::CreepyYell, at(447)},
+      {record::played::WoodRunning, at(496)}, {"line 162", at(795)},
+  };
+  for (double hz : Displays) {
+    FrameDriver driver = ArrivedIn(85);
+    driver.SetRate(hz);
+    Stopwatch clock;
+    std::vector<std::pair<std::string, double>> seen;
+    while (!driver.state.DialogueActive && clock.seconds < 30) {
+      const float x = driver.state.BackgroundRect.x;
+      clock.Frame(driver);
+      for (const std::string& sound : driver.rec.audio.PlayedOnce())
+        if (clock.seconds > 6) seen.push_back({sound, clock.seconds});
+      if (driver.state.BackgroundRect.x != x)
+        seen.push_back({"view " + std::to_string(static_cast<int>(driver.state.BackgroundRect.x)), clock.seconds});
+    }
+    seen.push_back({"line " + std::to_string(driver.state.MessageIndex), clock.seconds});
+    ASSERT_EQ(seen.size(), expected.size()) << hz << " Hz";
+    for (std::size_t i = 0; i < seen.size(); ++i) {
+      EXPECT_EQ(seen[i].first, expected[i].first) << hz << " Hz";
+      // Within a display frame and a sixtieth of a second of its time.
+      EXPECT_NEAR(seen[i].second, expected[i].second, 1 / hz + 1 / 60.0 + 0.001) << hz << " Hz: " << seen[i].first;
+    }
+  }
+}
+
+TEST(Jumpscare, TheGameOverPictureComesOutOfTheBlackAtItsRateOnEveryDisplay) {
+  for (double hz : Displays) {
+    FrameDriver driver = ArrivedIn(90);
+    driver.SetRate(hz);
+    driver.state.ChaseTimer = 0.001f;
+    driver.RunUntil([](const GameState& s) { return s.SceneIndex == record::JumpscareGameOverSceneNumber; }, 10000);
+    ASSERT_EQ(driver.state.SceneIndex, record::JumpscareGameOverSceneNumber);
+    Stopwatch clock;
+    clock.seconds = driver.state.DeltaTime;  // this frame's step has already taken off its share
+    while (driver.state.FadeAlpha > 0 && clock.seconds < 5) clock.Frame(driver);
+    // 255 units at 900 a second.
+    EXPECT_NEAR(clock.seconds, 255.0 / 900, 1 / hz + 0.001) << hz << " Hz";
+  }
+}
+
+TEST(Jumpscare, TheClosingTintFadesAtItsRateOnEveryDisplay) {
+  for (double hz : Displays) {
+    FrameDriver driver = ArrivedIn(90);
+    driver.SetRate(hz);
+    driver.state.ChaseTimer = 0.001f;
+    driver.RunUntil([](const GameState& s) { return s.SceneIndex == record::JumpscareClosingSceneNumber; }, 100000);
+    ASSERT_EQ(driver.state.SceneIndex, record::JumpscareClosingSceneNumber);
+    Stopwatch clock;
+    clock.seconds = driver.state.DeltaTime;  // the scene's tint of 200 began to fade in this frame
+    while (driver.state.NightTint > 0 && clock.seconds < 10) clock.Frame(driver);
+    // 200 units at 80 a second.
+    EXPECT_NEAR(clock.seconds, 200.0 / 80, 1 / hz + 0.001) << hz << " Hz";
+  }
+}
+
 TEST(GetAway, HalfASecondThenFourQuickViewsThenTheRoomWithoutItsPhone) {
   FrameDriver driver = ArrivedIn(86);
   Timer timer{record::GetAwayFirstView};
@@ -243,10 +321,9 @@ TEST_P(Chase, StandingStillInTheLastWalkEndsInTheJumpscareTheGameOverAndTheClosi
       EXPECT_EQ(driver.state.SceneIndex, record::JumpscareGameOverSceneNumber);
       black = gameOver ? black - record::GameOverRevealRate * dt : 255 - record::GameOverRevealRate * dt;
       gameOver = true;
-      // Out of the black on the frame 900 a second has taken it all.
-      if (hz == 60) {
-        EXPECT_EQ(driver.state.FadeAlpha > 0, static_cast<int>(black) > 0) << "frame " << f;
-      }
+      // Out of the black on the frame 900 a second has taken it all: the
+      // alpha loses a unit as each whole one has gone by, the fraction kept.
+      EXPECT_EQ(driver.state.FadeAlpha > 0, black > 0) << "frame " << f;
       EXPECT_TRUE(driver.rec.drawing.Drew(GameOverTexture));
     }
   }

@@ -151,11 +151,15 @@ struct FishingModel {
     counted = false;
     if (over) return;
     if (pressed && wait < 0) presses += 1, counted = true;
+    if (bites < record::Bites) Bite(dt, nextWait);
+    // Also in the frame the last bite ended.
     if (bites >= record::Bites) {
       open = false;
       over = end.BelowZeroAfter(dt);
-      return;
     }
+  }
+
+  void Bite(float dt, float nextWait) {
     wait -= dt;
     if (wait >= 0) return;
     window -= dt;
@@ -203,6 +207,30 @@ std::vector<float> PlayFishing(FrameDriver& driver, const std::function<bool(int
   EXPECT_EQ(driver.state.MessageIndex, 97);
   EXPECT_TRUE(driver.state.DialogueActive);
   return waits;
+}
+
+TEST(Fishing, TheSecondAfterTheFifthBiteCountsFromTheFrameItEnds) {
+  // Frames of 30 ms: the fifth bite ends in one frame, and the pause that
+  // frame starts runs out in the 34th frame's time, 33 frames later.
+  FrameDriver driver = StandingIn(61, LakeTexture, Rect(record::RoomView));
+  driver.state.UseReady = true;
+  driver.state.RodVisible = true;
+  driver.ReleaseReturn();
+  driver.Frame();  // the press that starts it
+  ASSERT_TRUE(driver.state.FishingActive);
+  driver.state.BitesPlayed = 4;
+  driver.state.ClickWaitTimer = -1;       // a window is open
+  driver.state.ClickWindowTimer = 0.01f;  // and closes in the next frame
+  driver.Frame(30);
+  ASSERT_EQ(driver.rec.audio.TimesPlayed(record::played::Error), 1) << "the fifth bite is missed in this frame";
+  int frames = 0;
+  while (driver.state.FishingActive && frames < 100) {
+    driver.Frame(30);
+    ++frames;
+  }
+  EXPECT_EQ(frames, 33);
+  EXPECT_EQ(driver.state.SceneIndex, 62);
+  EXPECT_EQ(driver.state.MessageIndex, 97);
 }
 
 TEST(Fishing, EveryWindowOpensAndClosesOnItsFrameWhateverThePresses) {

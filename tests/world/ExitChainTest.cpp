@@ -2,10 +2,18 @@
 
 #include "harness/FrameDriver.h"
 #include "harness/Player.h"
+#include "harness/RecordFields.h"
+#include "record/SceneRows.h"
 #include "world/SceneTable.h"
 #include "core/Views.h"
 
 namespace {
+
+const record::rows::Row* RecordedRow(int scene) {
+  for (const auto& row : record::rows::Rows)
+    if (row.scene == scene) return &row;
+  return nullptr;
+}
 
 // Runs of scenes that are left by walking through an exit, from where the
 // story enters the first to the scene that the last exit leads into.
@@ -88,25 +96,22 @@ TEST_P(ExitChains, WalkedThroughByArrowsAndReturnAlone) {
       driver.Step();
       now += 1000.0 / hz;
       if (driver.state.SceneIndex == scene) continue;
-      // A scene change by a row: the next scene's backdrop, view and sounds.
-      const SceneRow* row = FindSceneRow(scene);
-      if (row && driver.state.SceneIndex == scene + 1) {
+      // A scene change by a row: the next scene's backdrop, view and sounds, as recorded.
+      const record::rows::Row* row = RecordedRow(scene);
+      if (row && driver.state.SceneIndex == row->next) {
         if (row->backdrop) {
-          EXPECT_EQ(driver.state.BackgroundTexture, *row->backdrop) << "row " << scene;
+          EXPECT_EQ(NameOf(driver.state.BackgroundTexture), row->backdrop) << "row " << scene;
         }
         if (row->view) {
-          EXPECT_EQ(driver.state.BackgroundRect, *row->view) << "row " << scene;
+          const auto& v = *row->view;
+          EXPECT_EQ(driver.state.BackgroundRect, (FRect{v.x, v.y, v.w, v.h})) << "row " << scene;
         }
-        for (const RowSound& sound : row->sounds) {
-          if (sound.command == SoundCommand::Stop) {
-            EXPECT_FALSE(driver.rec.audio.playing[sound.sound]);
-          }
-          if (sound.command == SoundCommand::Start) {
-            EXPECT_TRUE(driver.rec.audio.playing[sound.sound]);
-          }
-          if (sound.command == SoundCommand::StartLooping) {
-            EXPECT_TRUE(driver.rec.audio.playing[sound.sound]);
-            EXPECT_TRUE(driver.rec.audio.looping[sound.sound]);
+        for (const auto& sound : row->sounds) {
+          const SoundId id = SoundNamed(sound.sound);
+          const std::string command = sound.command;
+          EXPECT_EQ(driver.rec.audio.playing[id], command != "stop") << sound.sound;
+          if (command == "loop") {
+            EXPECT_TRUE(driver.rec.audio.looping[id]) << sound.sound;
           }
         }
       }

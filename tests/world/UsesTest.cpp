@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "harness/Scenes.h"
+#include "record/UseTable.h"
 #include "core/Views.h"
 
 namespace {
@@ -22,7 +23,7 @@ TEST(Eating, BreakfastAtHomeShowsTheFoodForThreeSecondsThenTheDoor) {
     ASSERT_TRUE(driver.state.UseReady);
     driver.ReleaseReturn();
     driver.Frame();
-    EXPECT_EQ(driver.rec.audio.TimesPlayed(EatingFile), 1);
+    EXPECT_EQ(driver.rec.audio.TimesPlayed(record::uses::Eating), 1);
     const TextureId food = choice == 1 ? SoupTexture : PizzaTexture;
     const TextureId other = choice == 1 ? PizzaTexture : SoupTexture;
     EXPECT_EQ(driver.rec.drawing.DrawsOf(food).size(), 1u);
@@ -60,7 +61,7 @@ TEST(Drinking, TheBottleFreezesTheWalkForThreeSecondsThenAnyReturnWalksOn) {
   driver.ReleaseReturn();
   driver.Frame();
   EXPECT_TRUE(driver.state.Drinking);
-  EXPECT_EQ(driver.rec.audio.TimesPlayed(DrinkingFile), 1);
+  EXPECT_EQ(driver.rec.audio.TimesPlayed(record::uses::Drinking), 1);
   driver.ReleaseReturn();  // a second press while drinking does nothing
   driver.Hold(ScancodeLeft);
   driver.Frame();
@@ -163,7 +164,7 @@ TEST(Lighter, LightsTheCampfireAndStartsItsThoughts) {
   EXPECT_EQ(driver.rec.drawing.DrawsOf(LighterTexture).size(), 1u) << "held while the fire can be lit";
   driver.ReleaseReturn();
   driver.Frame();
-  EXPECT_EQ(driver.rec.audio.TimesPlayed(LighterFile), 1);
+  EXPECT_EQ(driver.rec.audio.TimesPlayed(record::uses::Lighter), 1);
   EXPECT_TRUE(driver.state.Animating);
   EXPECT_EQ(driver.state.AnimationKind, CampfireFlicker);
   EXPECT_EQ(driver.state.MessageIndex, 55);

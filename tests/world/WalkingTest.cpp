@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "harness/FrameDriver.h"
+#include "harness/Scenes.h"
+#include "record/WalkingBounds.h"
 #include "world/Walking.h"
 
 namespace {
@@ -18,30 +22,22 @@ GameState Walkable(float x, float y = -200) {
 }
 
 TEST(Walking, EachBoundLetsOneStepPastAndNoFurther) {
-  struct Case {
-    Scancode key;
-    float x, y;
-    bool horizontal;
-    float bound;
-    float sign;
-  };
-  const Case cases[] = {
-      {ScancodeRight, -1149.9f, -200, true, -1150, -1},
-      {ScancodeLeft, -0.1f, -200, true, 0, +1},
-      {ScancodeDown, -650, -399.9f, false, -400, -1},
-      {ScancodeUp, -650, -0.1f, false, 0, +1},
-  };
-  for (const Case& c : cases) {
-    GameState state = Walkable(c.x, c.y);
-    ScriptedInput input;
-    input.Hold(c.key);
-    UpdateWalking(state, input);
-    const float after = c.horizontal ? state.BackgroundRect.x : state.BackgroundRect.y;
-    const float step = 250.0f / 60;
-    EXPECT_NEAR(after, (c.horizontal ? c.x : c.y) + c.sign * step, 1e-3) << "key " << c.key;
-    EXPECT_TRUE(c.sign < 0 ? after < c.bound : after > c.bound);
-    UpdateWalking(state, input);
-    EXPECT_EQ(c.horizontal ? state.BackgroundRect.x : state.BackgroundRect.y, after) << "refused past the bound";
+  for (const auto& d : record::walking::Directions) {
+    for (int key : {d.key, d.otherKey}) {
+      // Start a tenth of a pixel inside the bound.
+      const float start = d.bound - d.sign * 0.1f;
+      GameState state = d.horizontal ? Walkable(start) : Walkable(-650, start);
+      ScriptedInput input;
+      input.Hold(static_cast<Scancode>(key));
+      UpdateWalking(state, input);
+      const float after = d.horizontal ? state.BackgroundRect.x : state.BackgroundRect.y;
+      const float step = record::walking::SpeedAfterFade / 60;
+      EXPECT_NEAR(after, start + d.sign * step, 1e-3) << "key " << key;
+      EXPECT_EQ(d.horizontal ? state.BackgroundRect.y : state.BackgroundRect.x, d.horizontal ? -200 : -650)
+          << "the other axis stays, key " << key;
+      UpdateWalking(state, input);
+      EXPECT_EQ(d.horizontal ? state.BackgroundRect.x : state.BackgroundRect.y, after) << "refused past the bound";
+    }
   }
 }
 
@@ -72,13 +68,15 @@ TEST(Walking, LettersWalkLikeArrows) {
 }
 
 TEST(Walking, NothingMovesWhileALineIsShownOrInCloseUps) {
-  for (int scene : {5, 7, 10, 13, 26, 39, 53, 56, 57, 69, 71, 72, 73, 85, 92, 93}) {
+  const auto& still = record::walking::NoWalkScenes;
+  for (int scene = 0; scene <= 93; ++scene) {
     GameState state = Walkable(-650);
     state.SceneIndex = scene;
     ScriptedInput input;
     input.Hold(ScancodeLeft);
     UpdateWalking(state, input);
-    EXPECT_FLOAT_EQ(state.BackgroundRect.x, -650) << "scene " << scene;
+    const bool walks = std::find(still.begin(), still.end(), scene) == still.end();
+    EXPECT_EQ(state.BackgroundRect.x != -650, walks) << "scene " << scene;
   }
   GameState state = Walkable(-650);
   state.DialogueActive = true;
@@ -105,6 +103,60 @@ TEST(Walking, HeldKeysWaitForTheEndOfAFade) {
   }
   driver.Frame(20);
   EXPECT_FLOAT_EQ(driver.state.BackgroundRect.x, -650 + 250 * 0.02f);
+}
+
+}  // namespace
+
+namespace {
+
+// Walking through a fade into a set piece that fills the screen, with a
+// sideways key held all the while: the picture must stay where it is drawn
+// (the whole screen), never slid by the one walking step the fade's end allows.
+TEST(Walking, AKeyHeldAsAFadeEndsDoesNotShiftAFullScreenSetPiece) {
+  struct Case {
+    int scene;  // left through a fade into the set piece
+    const char* what;
+  };
+  for (const Case c : {Case{17, "the car ride"}, Case{19, "the first forest walk"}, Case{29, "leaving the cabin"},
+                       Case{41, "the walk to the car"}, Case{43, "the walk back"}, Case{89, "the last walk"}}) {
+    for (Scancode key : {ScancodeRight, ScancodeD, ScancodeLeft}) {
+      FrameDriver driver = StandingIn(c.scene, CabinOutsideTexture);
+      driver.state.FadingOut = true;
+      driver.Hold(key);
+      ASSERT_TRUE(driver.RunUntil([&](const GameState& s) { return s.SceneIndex == c.scene + 1; }, 600)) << c.what;
+      // Through the rest of the fade and a second of the set piece.
+      for (int frame = 0; frame < 90; ++frame) {
+        driver.Frame();
+        if (!driver.state.Animating) break;  // leaving the cabin ends on the room's own view
+        EXPECT_EQ(driver.state.BackgroundRect.x, 0) << c.what << ", key " << key << ", frame " << frame;
+        EXPECT_EQ(driver.state.BackgroundRect.y, 0) << c.what << ", key " << key << ", frame " << frame;
+      }
+    }
+  }
+}
+
+TEST(Walking, LightingTheFireWithAKeyHeldKeepsTheViewTheLighterSet) {
+  FrameDriver driver = StandingIn(31, CampfireTexture);
+  driver.state.UseReady = true;
+  driver.state.BackgroundRect.x = -500;
+  driver.Hold(ScancodeRight);
+  driver.ReleaseReturn();
+  driver.Frame();
+  ASSERT_TRUE(driver.state.Animating);
+  EXPECT_EQ(driver.state.BackgroundRect.x, -650);  // the room's own view
+  driver.Frame();
+  EXPECT_EQ(driver.state.BackgroundRect.x, -650);
+}
+
+TEST(Walking, GettingUpOutOfBedStillLetsThePlayerLookAround) {
+  FrameDriver driver = StandingIn(15, HouseBedRoomMiddleTexture);
+  driver.state.Animating = true;
+  driver.state.AnimationKind = 0;
+  driver.state.WalkSpeed = 250;
+  const float before = driver.state.BackgroundRect.x;
+  driver.Hold(ScancodeRight);
+  driver.Frame();
+  EXPECT_LT(driver.state.BackgroundRect.x, before);
 }
 
 }  // namespace

@@ -133,7 +133,8 @@ xvfb_start() {
   for attempt in 1 2 3 4 5; do
     number=$(_free_display_number)
     : >"$WORK_DIR/display"
-    Xvfb ":$number" -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$WORK_DIR/display" \
+    # shellcheck disable=SC2086  # XVFB_OPTIONS: server options a test adds, one word each
+    Xvfb ":$number" -displayfd 3 -screen 0 "$screen" -nolisten tcp ${XVFB_OPTIONS:-} 3>"$WORK_DIR/display" \
       >"$WORK_DIR/xvfb.log" 2>&1 &
     XVFB_PID=$!
     if _xvfb_wait_ready; then

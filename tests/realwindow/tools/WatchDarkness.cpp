@@ -1,7 +1,8 @@
 // Watches a region of the X screen as fast as the server answers and, when
 // told to stop (SIGTERM or SIGINT), prints the darkest mean brightness it saw
 // there (0 black, 1 white) and how many looks it took. For the tests that must
-// see a fade to black that lasts only a few frames.
+// see a fade to black that lasts only a few frames. Once it has taken its
+// first look it writes "watching" to stderr, so a test knows when to act.
 //   tarnwick_watch_darkness <x> <y> <width> <height>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -54,7 +55,10 @@ int main(int argc, char** argv) {
     if (!image) break;
     const double mean = MeanBrightness(image);
     if (mean < darkest) darkest = mean;
-    ++looks;
+    if (++looks == 1) {
+      std::fputs("watching\n", stderr);
+      std::fflush(stderr);
+    }
     XDestroyImage(image);
   }
   XCloseDisplay(display);

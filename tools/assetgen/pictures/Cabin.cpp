@@ -107,10 +107,11 @@ Canvas PaintCabinInsideTwo() {
   PaintRoom(c, room, look,
             {PlankDoor(PlacedDoor(room, "cabin room two bedroom door")), FrontDoor(PlacedDoor(room, "cabin room two front door")),
              ForestWindow(BackWallRect(room, 215, 275, 1.0f, 1.9f)), Rug(-90, 40, 0.66f, 0.86f)});
-  // The television stands in the left corner, turned toward the room.
+  // The television stands against the back wall on a tall cabinet, its screen
+  // above the dialogue band in the view the player arrives in.
   const Span tv = PlacedColumns("cabin television");
-  const float z = 0.74f;
-  Television(c, room, room.BackX(tv.lo) * z, z, tv.Width() * z, 0.45f * UnitsPerMetre, 0.5f * UnitsPerMetre, Wooden(0.4f, 225),
+  const float z = 0.95f;
+  Television(c, room, room.BackX(tv.lo) * z, z, tv.Width() * z, 0.45f * UnitsPerMetre, 0.6f * UnitsPerMetre, Wooden(0.4f, 225),
              [](float u, float v, int x, int y) { return RampAt(GreyRamp, 0.1f + 0.12f * u * v, x, y); });
   Bookshelf(c, room, 120, 0.96f, 227);
   LampTable(c, room, 60, 0.9f);

@@ -5,6 +5,7 @@
 
 #include "CabinParts.h"
 #include "Library.h"
+#include "Placements.h"
 
 namespace art {
 
@@ -55,7 +56,8 @@ Canvas PaintCabinBed() {
   Canvas c(RoomWidth, RoomHeight);
   PaintRoom(c, room, look,
             {PlankDoor(PlacedDoor(room, "cabin door seen from bed")), ForestWindow(BackWallRect(room, 110, 160, 1.0f, 1.9f)),
-             ClosetDoors(BackWallRect(room, 300, 370, 0, 2.1f))});
+             ClosetDoors(BackWallRect(room, FindReferent("the closet seen from bed").columns.lo,
+                                      FindReferent("the closet seen from bed").columns.hi, 0, 2.1f))});
   Cabinet(c, room, 130, 0.9f, 24, 0.08f, 0.9f * UnitsPerMetre, Wooden(0.45f, 413), 2);
   const float top = 172;
   for (int x = 0; x < c.Width(); ++x) {

@@ -6,6 +6,7 @@
 
 #include "CabinParts.h"
 #include "Library.h"
+#include "Placements.h"
 #include "Outdoor.h"
 
 namespace art {
@@ -72,6 +73,20 @@ Canvas PaintCabinTV() {
   for (int y = 72; y < 98; y += 3) FillRect(c, 142, y, 155, y + 1, WoodDeep);
   // The screen's cold light on the wall around it.
   Glow(c, 93, 60, 110, 0.5f, Slate);
+  // The telephone on the wall to the right, a few steps away: when it rings,
+  // the thoughts look to it.
+  const Referent& phone = FindReferent("the ringing telephone");
+  const int px0 = static_cast<int>(phone.columns.lo), px1 = static_cast<int>(phone.columns.hi);
+  const int py0 = static_cast<int>(phone.rows.lo), py1 = static_cast<int>(phone.rows.hi);
+  FillRect(c, px0 + 5, py0, px1, py1, WoodDeep);
+  FillRect(c, px0 + 6, py0 + 1, px1 - 1, py1 - 1, Tan);
+  const float dialX = (px0 + 5 + px1) / 2.0f + 1, dialY = (py0 + py1) / 2.0f;
+  FillEllipse(c, dialX, dialY, 6, 6, Sand);
+  for (int k = 0; k < 8; ++k)  // the finger holes
+    c.Set(static_cast<int>(dialX + std::cos(k * 0.7f + 0.5f) * 4), static_cast<int>(dialY + std::sin(k * 0.7f + 0.5f) * 4), WoodDeep);
+  FillEllipse(c, dialX, dialY, 1.5f, 1.5f, Dawn);
+  FillRect(c, px0, py0 + 2, px0 + 5, py1 - 2, Sand);  // the handset on its hook
+  FillRect(c, px0, py0 + 2, px0 + 2, py1 - 2, Tan);
   Vignette(c, 0.6f);
   return c;
 }

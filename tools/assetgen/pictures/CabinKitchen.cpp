@@ -6,6 +6,7 @@
 
 #include "CabinParts.h"
 #include "Library.h"
+#include "Placements.h"
 
 namespace art {
 
@@ -43,7 +44,10 @@ enum class KitchenMorning { FirstDay, SomethingWasHere, RodGone };
 // window, the iron stove, the bathroom door on the left, the table in front,
 // the fishing rod against the wall between the door and the counters.
 Canvas PaintCabinKitchen(KitchenMorning morning) {
-  const Room room = StandingRoom();
+  // The eye a little higher in the picture than in the other rooms, so that in
+  // the close view of the counter (where the meals are eaten and the sink is
+  // found broken) the sink and the plate stand above the dialogue band.
+  const Room room = StandingRoom(1.6f, 110);
   RoomLook look = CabinLook(301);
   look.lights.push_back({{room.BackX(270), room.Height(1.6f * UnitsPerMetre), 1}, 0.3f, 80});
   const bool after = morning != KitchenMorning::FirstDay;
@@ -118,29 +122,38 @@ Canvas PaintCabinKitchen(KitchenMorning morning) {
   } else {
     Chair(c, room, tx0 - 18, z + 0.02f, 16, Wooden(0.45f, 311), true);
   }
-  // The meal waiting on the table: a plate and a tin mug.
-  const Point plate = room.Project({(tx0 + tx1) / 2 - 6, room.Height(0.75f * UnitsPerMetre), z + 0.05f});
-  FillEllipse(c, plate.x, plate.y, 8, 2.2f, PaleCold);
-  FillEllipse(c, plate.x, plate.y - 0.4f, 5, 1.3f, after ? Moss : Ember);
-  FillRect(c, static_cast<int>(plate.x + 12), static_cast<int>(plate.y - 5), static_cast<int>(plate.x + 16), static_cast<int>(plate.y + 1), Cold);
   TableLamp(c, room, tx1 - 8, room.Height(0.75f * UnitsPerMetre), z + 0.1f);
+  // The meal on the counter beside the sink, where the close view shows it: a
+  // plate of something brown (green, the morning after) and a tin mug.
+  const Referent& meal = FindReferent(after ? "the second meal" : "the first meal");
+  const float plateX = meal.columns.lo + 9, plateY = meal.rows.hi - 3;
+  FillEllipse(c, plateX, plateY, 8, 2.2f, Dawn);
+  FillEllipse(c, plateX, plateY - 0.4f, 5, 1.3f, after ? Moss : Ember);
+  FillRect(c, static_cast<int>(plateX + 11), static_cast<int>(plateY - 6), static_cast<int>(plateX + 16), static_cast<int>(plateY + 1), Cold);
+  FillRect(c, static_cast<int>(plateX + 11), static_cast<int>(plateY - 6), static_cast<int>(plateX + 16), static_cast<int>(plateY - 5), PaleCold);
   Vignette(c, 0.45f);
   return c;
 }
 
-// The other side of the kitchen: the sink under its window, the rod in the corner.
+// The other side of the kitchen: the sink under its window, the rod in the
+// corner. The room's left corner stands in the view the player arrives in,
+// so the rod and the tap that the thoughts speak of are both seen then.
 Canvas PaintCabinKitchenTwo() {
-  const Room room = StandingRoom();
+  Room room = StandingRoom();
+  constexpr float Shift = 65;  // the back wall from column 160 to 470
+  room.left += Shift;
+  room.right += Shift;
+  room.cx += Shift;
   RoomLook look = CabinLook(321);
   const Span sink = PlacedColumns("cabin kitchen sink");
   Canvas c(RoomWidth, RoomHeight);
-  PaintRoom(c, room, look, {ForestWindow(BackWallRect(room, sink.lo + 6, sink.hi - 6, 1.3f, 2.0f)),
-                            ForestWindow(BackWallRect(room, 300, 350, 1.1f, 1.9f))});
-  const float x0 = room.BackX(sink.lo - 20), x1 = room.BackX(sink.hi + 40), mid = room.BackX(sink.Centre());
+  PaintRoom(c, room, look, {ForestWindow(BackWallRect(room, sink.lo - 2, sink.hi - 1, 1.3f, 2.0f)),
+                            ForestWindow(BackWallRect(room, 330, 380, 1.1f, 1.9f))});
+  const float x0 = room.BackX(room.left + 1), x1 = room.BackX(sink.hi + 70), mid = room.BackX(sink.Centre());
   Cabinet(c, room, x0, 0.9f, x1 - x0, 0.1f, 0.88f * UnitsPerMetre, Wooden(0.5f, 323), 3);
   DrawBox(c, room, {x0 - 1, room.Height(0.88f * UnitsPerMetre), 0.895f}, {x1 + 1, room.Height(0.94f * UnitsPerMetre), 1.0f},
           Painted(GreyRamp, 0.45f, PaleCold));
-  DrawFacing(c, room, mid - 14, room.Height(0.94f * UnitsPerMetre), mid + 14, room.Height(0.97f * UnitsPerMetre), 0.91f,
+  DrawFacing(c, room, mid - 9, room.Height(0.94f * UnitsPerMetre), mid + 9, room.Height(0.97f * UnitsPerMetre), 0.91f,
              [](float u, float, int x, int y) { return RampAt(GreyRamp, 0.25f + 0.1f * u, x, y); });
   DrawBox(c, room, {mid - 1, room.Height(0.94f * UnitsPerMetre), 0.975f}, {mid + 1, room.Height(1.2f * UnitsPerMetre), 0.985f},
           Painted(GreyRamp, 0.55f, Cold));
@@ -152,15 +165,22 @@ Canvas PaintCabinKitchenTwo() {
     FillEllipse(c, p.x, p.y, 3, 3, k == 1 ? Ember : Slate);
   }
   DrawBox(c, room, {x1 + 8, room.FloorY(), 0.9f}, {x1 + 30, room.Height(0.8f * UnitsPerMetre), 0.98f}, Wooden(0.42f, 325));
+  // The rod leans in the left corner, its butt on the end of the counter.
   const Span rod = PlacedColumns("fishing rod in the kitchen");
-  // The rod stands in the left corner, against the left wall near the back.
-  const float z = room.LeftWallZ(rod.Centre());
-  const Point foot = room.Project({room.WallLeftX() + 2, room.FloorY(), z}), tip = room.Project({room.WallLeftX() + 2, room.Height(2.4f * UnitsPerMetre), z + 0.01f});
-  Line(c, foot.x, foot.y, tip.x + 3, tip.y, WoodDeep, 2);
-  Line(c, foot.x + 0.5f, foot.y, tip.x + 3.5f, tip.y, Tan);
-  Line(c, foot.x, foot.y - 2, foot.x + 1, foot.y - 12, Sand, 2);
-  FillEllipse(c, foot.x + 3, foot.y - 15, 3, 3, GreyRamp[6]);
-  Table(c, room, room.BackX(300) * 0.7f, 0.7f, 40, 0.1f, 0.75f * UnitsPerMetre, Wooden(0.58f, 327));
+  const float rx = room.BackX(rod.lo + 5);
+  const Point foot = room.Project({rx, room.Height(0.94f * UnitsPerMetre), 0.99f});
+  const Point tip = room.Project({rx + 3, room.Height(3.1f * UnitsPerMetre), 0.999f});
+  Line(c, foot.x, foot.y, tip.x, tip.y, WoodDeep, 2);
+  Line(c, foot.x + 0.5f, foot.y, tip.x + 0.5f, tip.y, Sand);
+  Line(c, foot.x, foot.y - 1, foot.x + (tip.x - foot.x) * 0.2f, foot.y - 1 + (tip.y - foot.y) * 0.2f, Sand, 3);
+  const Point reel{foot.x + (tip.x - foot.x) * 0.26f, foot.y + (tip.y - foot.y) * 0.26f};
+  FillEllipse(c, reel.x + 3, reel.y, 3, 3, PaleCold);
+  FillEllipse(c, reel.x + 3, reel.y, 1.2f, 1.2f, Slate);
+  for (int k = 2; k < 6; ++k) {  // the line's guides along the pole
+    const Point guide{foot.x + (tip.x - foot.x) * k * 0.16f, foot.y + (tip.y - foot.y) * k * 0.16f};
+    c.Set(static_cast<int>(guide.x + 1), static_cast<int>(guide.y), PaleCold);
+  }
+  Table(c, room, room.BackX(320) * 0.7f, 0.7f, 40, 0.1f, 0.75f * UnitsPerMetre, Wooden(0.58f, 327));
   Vignette(c, 0.45f);
   return c;
 }

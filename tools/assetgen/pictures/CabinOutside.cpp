@@ -59,7 +59,7 @@ std::vector<Tree> ClearingTrees(float cx, float cz, float clear, std::uint32_t s
 // ---- The cabin's front ------------------------------------------------------------
 
 // The cabin seen from a few steps before its porch, the path to the fire pit
-// leading off to the left; on the last evening a photo lies on the grass.
+// leading off to the left; on the last evening a photo is left at the window.
 Canvas PaintCabin(bool photo) {
   Canvas c(RoomWidth, RoomHeight);
   const Ground g = RoomGround();
@@ -91,11 +91,19 @@ Canvas PaintCabin(bool photo) {
   const float base = g.Project(0, 0.4f, z).y;
   DrawCabinFront(c, door.lo, door.hi, base, ppm, false, false);
   if (photo) {
-    // The photograph, face up in the grass at the foot of the steps.
-    const Point p = g.Project(0.35f, 0, z - 1.6f);
-    FillPolygon(c, {{p.x - 5, p.y - 2}, {p.x + 4, p.y - 3}, {p.x + 6, p.y + 1}, {p.x - 3, p.y + 2}}, Bone);
-    FillPolygon(c, {{p.x - 3.5f, p.y - 1.5f}, {p.x + 3, p.y - 2.2f}, {p.x + 4.2f, p.y + 0.3f}, {p.x - 2.4f, p.y + 1}}, Dusk);
-    c.Set(static_cast<int>(p.x), static_cast<int>(p.y - 1), Amber);
+    // The photograph, wedged in the frame of the window beside the door, where
+    // the player cannot miss it on coming up the path: a white border, the
+    // dark trees, and the small warm glow of someone sitting at a fire.
+    const Referent& box = FindReferent("the photo");
+    const float x0 = box.columns.lo, x1 = box.columns.hi, y0 = box.rows.lo, y1 = box.rows.hi, tilt = 2;
+    FillPolygon(c, {{x0, y0 + tilt}, {x1 - tilt, y0}, {x1, y1 - tilt}, {x0 + tilt, y1}}, Bone);
+    FillPolygon(c, {{x0 + 2, y0 + tilt + 1.5f}, {x1 - tilt - 1.5f, y0 + 2}, {x1 - 2, y1 - tilt - 3}, {x0 + tilt + 1.5f, y1 - 3}},
+                [](int x, int y) { return RampAt(ForestRamp, 0.12f + 0.1f * Hash(x, y, 3), x, y); });
+    const float fx = (x0 + x1) / 2, fy = (y0 + y1) / 2 + 1;
+    FillEllipse(c, fx, fy, 2, 1.2f, Ember);
+    c.Set(static_cast<int>(fx), static_cast<int>(fy - 1), Amber);
+    c.Set(static_cast<int>(fx - 2), static_cast<int>(fy - 2), Ink);  // someone beside it
+    c.Set(static_cast<int>(fx - 2), static_cast<int>(fy - 1), Ink);
   }
   Vignette(c, 0.45f);
   return c;
@@ -153,17 +161,23 @@ Canvas PaintCabinOutside() {
 // the cabin's lit window behind. `fire` 0 is unlit; 1..3 are the flicker frames.
 Canvas PaintCampfire(int fire) {
   Canvas c(RoomWidth, RoomHeight);
-  const Ground g = RoomGround();
+  // Seen sitting by the fire, looking down into it: the pit and its flames
+  // fill the box the thoughts about the fire keep in view, above the band.
+  const Referent& box = FindReferent("the campfire");
+  const float pitZ = 4.2f, pitX = 0.25f, flameHeight = 34;
+  Ground g = RoomGround();
+  g.eye = 1.0f;
+  g.horizon = box.rows.hi - 6 - g.f * g.eye / pitZ;
+  g.cx = box.columns.Centre() - g.f * pitX / pitZ;
   ForestLight light = Lit(6, 40, 0.4f);
-  PaintSky(c, 120, DuskRamp, 0.95f, 0.35f);
-  DistantForest(c, 120, 121, 0.55f, 0.3f, 3, 0.1f);
-  const float pitZ = 4.2f;
-  const Point pit = g.Project(0.25f, 0, pitZ);  // in the middle of the view where the game starts
+  PaintSky(c, static_cast<int>(g.horizon), DuskRamp, 0.95f, 0.35f);
+  DistantForest(c, g.horizon, 121, 0.55f, 0.3f, 3, 0.1f);
+  const Point pit = g.Project(pitX, 0, pitZ);
   const float flicker[4] = {0, 1.0f, 0.85f, 1.15f};
   const float glow = flicker[fire];
   PaintGround(c, g, [&](float x, float z, int px, int py) {
     const float fog = std::clamp((z - light.fogNear) / (light.fogFar - light.fogNear), 0.0f, 1.0f) * 0.6f;
-    const float d = std::hypot(x - 0.25f, (z - pitZ) * 1.0f);
+    const float d = std::hypot(x - pitX, (z - pitZ) * 1.0f);
     const float lit = glow > 0 ? glow * 0.7f / (1 + d * d * 0.5f) : 0;
     if (lit > 0.08f + Bayer(px, py) * 0.25f)
       return RampAt(WarmRamp, 0.25f + lit * 0.9f + 0.1f * (Fbm(x * 3, z * 3, 7, 2) - 0.5f), px, py);
@@ -174,14 +188,14 @@ Canvas PaintCampfire(int fire) {
   const Point cabin = g.Project(7, 0.4f, 15);
   DrawCabinFront(c, cabin.x - 5, cabin.x + 5, cabin.y, g.f / 15, true, false);
   // A log bench on the far side.
-  const Point bench = g.Project(0.25f, 0, pitZ + 1.4f);
+  const Point bench = g.Project(pitX, 0, pitZ + 1.4f);
   FillRect(c, static_cast<int>(bench.x - 26), static_cast<int>(bench.y - 8), static_cast<int>(bench.x + 26), static_cast<int>(bench.y), Wood);
   FillRect(c, static_cast<int>(bench.x - 26), static_cast<int>(bench.y - 8), static_cast<int>(bench.x + 26), static_cast<int>(bench.y - 6), glow > 0 ? Tan : WoodLight);
   FillEllipse(c, bench.x - 26, bench.y - 4, 2.5f, 4, Tan);
   // The ring of stones.
   for (int k = 0; k < 14; ++k) {
     const float a = k * 2 * Pi / 14;
-    const Point s = g.Project(0.25f + std::cos(a) * 0.55f, 0, pitZ + std::sin(a) * 0.55f);
+    const Point s = g.Project(pitX + std::cos(a) * 0.55f, 0, pitZ + std::sin(a) * 0.55f);
     const float size = 3.5f * (g.f / (pitZ + std::sin(a) * 0.55f)) / 50;
     FillEllipse(c, s.x, s.y - size * 0.5f, size * 1.3f, size, glow > 0 && std::sin(a) > 0 ? Sand : Cold);
     FillEllipse(c, s.x, s.y - size * 0.2f, size * 1.3f, size * 0.5f, glow > 0 ? Tan : Slate);
@@ -194,7 +208,7 @@ Canvas PaintCampfire(int fire) {
   if (fire > 0) {
     // Flames: tongues of fire rising from the logs, different in each frame.
     Random rnd(500 + fire * 13);
-    const float height = 34 * glow;
+    const float height = flameHeight * glow;
     for (int k = 0; k < 9; ++k) {
       const float fx = pit.x + rnd.Uniform(-9, 9), h = height * rnd.Uniform(0.4f, 1.0f) * (1 - std::fabs(fx - pit.x) / 14);
       const float lean = rnd.Uniform(-7, 7);

@@ -40,22 +40,31 @@ Canvas Monitor() {
   return c;
 }
 
-// The browser around the page: a title bar with the address.
+// The Move prompt covers the top of the screen from row 5 to 20 (screen y 20
+// to 80) between columns 80 and 125 once the page is booked: the browser's
+// address bar lies below it, under a window bar with a tab.
+constexpr int AddressTop = 20;
+constexpr int PageTop = AddressTop + 8;  // where the site itself begins
+
+// The browser around the page: a window bar with a tab, then the address.
 void Browser(Canvas& c, const char* address) {
   FillRect(c, GlassX0, GlassY0, GlassX1, GlassY1, Bone);
-  FillRect(c, GlassX0, GlassY0, GlassX1, GlassY0 + 8, Cold);
+  FillRect(c, GlassX0, GlassY0, GlassX1, AddressTop, Cold);
   for (int k = 0; k < 3; ++k) FillRect(c, GlassX0 + 3 + k * 4, GlassY0 + 3, GlassX0 + 5 + k * 4, GlassY0 + 5, k == 0 ? Red : Slate);
-  FillRect(c, GlassX0 + 18, GlassY0 + 1, GlassX1 - 4, GlassY0 + 7, Dawn);
-  DrawText(c, GlassX0 + 20, GlassY0 + 2, address, Slate);
+  FillRect(c, GlassX0 + 18, GlassY0 + 3, GlassX0 + 70, AddressTop, Dawn);  // the tab
+  FillRect(c, GlassX0 + 22, GlassY0 + 6, GlassX0 + 27, GlassY0 + 10, PineDeep);
+  FillRect(c, GlassX0, AddressTop, GlassX1, PageTop, Dawn);
+  FillRect(c, GlassX0 + 3, AddressTop + 1, GlassX1 - 3, PageTop - 1, Bone);
+  DrawText(c, GlassX0 + 6, AddressTop + 2, address, Slate);
 }
 
 // The site's header: a band of forest green with the site name.
 void SiteHeader(Canvas& c) {
-  ShadeRect(c, GlassX0, GlassY0 + 8, GlassX1, GlassY0 + 22, [](int x, int y) {
-    const float ridge = 18 + 3 * std::sin(x * 0.3f) + 2 * Hash(x, 0, 5);
-    return y > ridge + GlassY0 ? RampAt(ForestRamp, 0.35f, x, y) : RampAt(ForestRamp, 0.55f, x, y);
+  ShadeRect(c, GlassX0, PageTop, GlassX1, PageTop + 14, [](int x, int y) {
+    const float ridge = 10 + 3 * std::sin(x * 0.3f) + 2 * Hash(x, 0, 5);
+    return y > ridge + PageTop ? RampAt(ForestRamp, 0.35f, x, y) : RampAt(ForestRamp, 0.55f, x, y);
   });
-  DrawText(c, GlassX0 + 5, GlassY0 + 11, "WOODLAND CABIN RENTALS", Bone, 1, PineDeep);
+  DrawText(c, GlassX0 + 5, PageTop + 3, "WOODLAND CABIN RENTALS", Bone, 1, PineDeep);
 }
 
 // A little photograph of a cabin among pines, for a listing.
@@ -91,12 +100,11 @@ Canvas PaintRentals() {
   Browser(c, "WOODLANDCABINS.COM/RENT");
   SiteHeader(c);
   // The one cabin still free, with its booking button under the cursor's stop.
-  const int top = GlassY0 + 26;
+  const int top = PageTop + 18;
   CabinSnapshot(c, GlassX0 + 5, top, 44, 36, 3, true);
   DrawText(c, GlassX0 + 54, top, "LAKESIDE CABIN", Night);
-  DrawText(c, GlassX0 + 54, top + 8, "DEEP IN THE WOODS", Slate);
-  DrawText(c, GlassX0 + 54, top + 15, "QUIET. NO NEIGHBOURS.", Slate);
-  DrawText(c, GlassX0 + 54, top + 24, "$45 / NIGHT", Ember);
+  DrawText(c, GlassX0 + 54, top + 7, "QUIET. NO NEIGHBOURS.", Slate);
+  DrawText(c, GlassX0 + 54, top + 15, "$45 / NIGHT", Ember);
   const int bx0 = static_cast<int>(CursorStopX) - 18, by0 = static_cast<int>(CursorStopY) - 5;
   FillRect(c, bx0, by0, bx0 + 42, by0 + 11, PineDeep);
   FillRect(c, bx0, by0, bx0 + 41, by0 + 10, Moss);
@@ -117,12 +125,12 @@ Canvas PaintBooked() {
   Browser(c, "WOODLANDCABINS.COM/DONE");
   SiteHeader(c);
   const int mid = (GlassX0 + GlassX1) / 2;
-  DrawTextCentered(c, mid, GlassY0 + 30, "BOOKED!", Leaf, 3, PineDeep);
-  DrawTextCentered(c, mid, GlassY0 + 52, "LAKESIDE CABIN", Night);
-  DrawTextCentered(c, mid, GlassY0 + 62, "ARRIVAL: FRI 13 OCT", Ember);
-  FillRect(c, mid - 40, GlassY0 + 72, mid + 40, GlassY0 + 73, Cold);
-  DrawTextCentered(c, mid, GlassY0 + 78, "THE KEY IS UNDER THE MAT.", Slate);
-  DrawTextCentered(c, mid, GlassY0 + 86, "ENJOY THE QUIET.", Slate);
+  DrawTextCentered(c, mid, PageTop + 20, "BOOKED!", Leaf, 3, PineDeep);
+  DrawTextCentered(c, mid, PageTop + 41, "LAKESIDE CABIN", Night);
+  DrawTextCentered(c, mid, PageTop + 50, "ARRIVAL: FRI 13 OCT", Ember);
+  FillRect(c, mid - 40, PageTop + 59, mid + 40, PageTop + 60, Cold);
+  DrawTextCentered(c, mid, PageTop + 64, "THE KEY IS UNDER THE MAT.", Slate);
+  DrawTextCentered(c, mid, PageTop + 72, "ENJOY THE QUIET.", Slate);
   return c;
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "world/Hotspots.h"
+#include "core/ScreenRects.h"
 #include "core/Views.h"
 
 namespace art {
@@ -121,11 +122,14 @@ const std::initializer_list<Thing> Things = {
     {"cabin bedroom door", {47, 81}, 36, 0.5f, {88, 178}},
     {"cabin kitchen table", {25, 52}, 90, 0.8f, {140, 200}},
     {"cabin kitchen bathroom door", {34, 54}, 36, 0.4f, {88, 178}},
-    {"cabin kitchen sink", {38}, 50, 0.5f, {100, 180}},
-    {"fishing rod in the kitchen", {58}, 14, 0.15f, {72, 190}},
+    // The sink and the rod are spoken of when the player arrives (at x -650,
+    // art columns 162.5 on), so both stand at the right end of their windows.
+    {"cabin kitchen sink", {38}, 22, 1.0f, {100, 180}},
+    {"fishing rod in the kitchen", {58}, 12, 0.832f, {72, 190}},
     {"fishing rod place", {66, 67}, 12, 0.3f, {72, 186}},
-    {"cabin room two bedroom door", {27}, 36, 0.75f, {88, 178}},
-    {"cabin television", {68}, 44, 0.05f, {130, 200}},
+    {"cabin room two bedroom door", {27}, 36, 0.6f, {88, 178}},
+    // Spoken of on arrival too (x -650), so at the right end of its window.
+    {"cabin television", {68}, 34, 1.0f, {130, 200}},
     {"cabin room two front door", {40, 59}, 36, 0.5f, {88, 178}},
     {"cabin bed", {48, 82}, 70, 0.5f, {120, 200}},
     {"cabin bedroom way out", {28}, 36, 0.7f, {88, 178}},
@@ -200,5 +204,88 @@ const std::vector<Placement>& Placements() {
 
 Span PlacedColumns(std::string_view thing) { return Find(thing).columns; }
 Span PlacedRows(std::string_view thing) { return Find(thing).rows; }
+
+// ---- What the thoughts speak of ------------------------------------------------
+
+Span ColumnsOnScreen(const FRect& view, int artWidth) {
+  const float scale = view.w / static_cast<float>(artWidth);
+  return {std::max(0.0f, -view.x / scale), std::min(static_cast<float>(artWidth), (ScreenView.w - view.x) / scale)};
+}
+
+Span RowsAboveBand(const FRect& view, int artHeight) {
+  constexpr float BandTop = 450;  // the dialogue band covers the screen below this
+  const float scale = view.h / static_cast<float>(artHeight);
+  return {std::max(0.0f, -view.y / scale), std::min(static_cast<float>(artHeight), (BandTop - view.y) / scale)};
+}
+
+namespace {
+
+Referent FromPlacement(std::string_view thing, std::string_view placed, std::vector<int> lines, std::vector<TextureId> textures,
+                       std::vector<FRect> views, Span rows, std::vector<Color> marks) {
+  return {thing, std::move(lines), std::move(textures), std::move(views), Find(placed).columns, rows, std::move(marks)};
+}
+
+// Walking left in the room the creature left, the thoughts start in the first
+// frame the backdrop's x passes -500: at most one step past it (12.5 px at
+// 20 frames a second).
+constexpr FRect RoomLeftBehindFirst{-500, -200, 2000, 1000}, RoomLeftBehindLast{-487.5f, -200, 2000, 1000};
+
+std::vector<Referent> BuildReferents() {
+  return {
+      // Arriving before the cabin for the first time.
+      FromPlacement("the cabin", "cabin in the clearing", {31, 32, 33}, {ForestCabinTexture}, {RoomView}, {70, 150}, {Tan}),
+      // The close view of the kitchen counter: the meals, eaten there, and the
+      // sink found broken.
+      {"the first meal", {41}, {CabinKitchenTexture}, {CloseView}, {230, 256}, {127, 138}, {Ember}},
+      {"the second meal", {89}, {CabinKitchenUhOhTexture}, {CloseView}, {230, 256}, {127, 138}, {Moss}},
+      {"the broken sink", {75, 76, 77}, {CabinKitchenTexture}, {CloseView}, {258, 284}, {122, 138}, {EmberDeep}},
+      // Sitting by the fire: all the first evening's thoughts there, and the
+      // first of the last one's (the fire lit again may show its unlit
+      // picture for a moment, until its first flicker).
+      {"the campfire",
+       {55, 56, 57, 58, 64, 65, 68, 127},
+       {CampfireTexture, CampfireOneTexture, CampfireTwoTexture, CampfireThreeTexture},
+       {RoomView},
+       {237, 282},
+       {100, 152},
+       {Flame, Sand, Cold}},
+      // The other side of the kitchen, as the player arrives: the tap (at
+      // night, thirsty) and the rod in the left corner (the morning after).
+      {"the kitchen tap", {72, 73}, {CabinKitchenTwoTexture}, {RoomView}, {178, 200}, {130, 146}, {Cold}},
+      {"the rod in the kitchen", {1001}, {CabinKitchenTwoTexture}, {RoomView}, {165, 176}, {66, 145}, {Sand}},
+      // At the lake, on arriving and after fishing.
+      {"the lake", {92, 93, 94, 95, 97, 98}, {LakeTexture, LakeTwoTexture}, {RoomView}, {165, 360}, {114, 160}, {PaleCold}},
+      // The rod in the player's hands (drawn over the screen at RodRect).
+      {"the hook", {101}, {FishingRodTexture}, {RodRect}, {3, 16}, {94, 121}, {Cold}},
+      {"the rod in hand", {104}, {FishingRodTexture}, {RodRect}, {6, 80}, {4, 124}, {Ink}},
+      // Back in the cabin with nothing to do.
+      FromPlacement("the cabin television", "cabin television", {109}, {CabinInsideTwoTexture}, {RoomView}, {139, 160}, {Slate}),
+      // The telephone heard ringing from the cabin's television, then answered.
+      {"the ringing telephone", {111, 116}, {CabinTVTexture}, {ScreenView}, {166, 188}, {34, 68}, {Sand}},
+      // The photo from the campfire, left at the cabin's window beside the
+      // door: seen on arrival, and where it is put back.
+      {"the photo", {139, 140, 141}, {CabinPhotoTexture}, {RoomView}, {300, 316}, {112, 126}, {Bone}},
+      // In bed on the last night: the door that is knocked on, the closet.
+      FromPlacement("the door seen from bed", "cabin door seen from bed", {154}, {CabinBedTexture}, {RoomView}, {81, 154},
+                    {Cold, PaleCold}),
+      {"the closet seen from bed", {160}, {CabinBedTexture}, {RoomView}, {290, 355}, {79, 154}, {WoodLight}},
+      // Where the telephone hung, the morning after it was taken.
+      FromPlacement("the torn telephone cord", "torn telephone cord", {168, 169}, {NoPhoneCabinTexture},
+                    {RoomLeftBehindFirst, RoomLeftBehindLast}, {100, 150}, {Tan, Red}),
+  };
+}
+
+}  // namespace
+
+const std::vector<Referent>& Referents() {
+  static const std::vector<Referent> referents = BuildReferents();
+  return referents;
+}
+
+const Referent& FindReferent(std::string_view thing) {
+  for (const Referent& r : Referents())
+    if (r.thing == thing) return r;
+  throw std::logic_error("no thought speaks of " + std::string(thing));
+}
 
 }  // namespace art

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "Palette.h"
 #include "core/TextureCatalog.h"
 #include "platform/Geometry.h"
 
@@ -58,5 +59,31 @@ inline constexpr float WalkRightmost = -1150;
 // screen all through (a window as wide as the walk), the columns on screen for
 // some x of it.
 Span SteadyColumns(int scene);
+
+// ---- What the thoughts speak of ------------------------------------------------
+
+// A thing that a thought speaks of ("IS THAT A PHOTO?", "THE FIRE IS STARTING
+// TO DIE."), as painted in the pictures on screen while the thought is shown:
+// the lines, every picture the scene may show then and every place it may be
+// drawn at, and the art box the thing fills. The whole box is on screen and
+// above the dialogue band in every one of those views.
+struct Referent {
+  std::string_view thing;
+  std::vector<int> lines;
+  std::vector<TextureId> textures;
+  std::vector<FRect> views;
+  Span columns;  // art pixels of the pictures
+  Span rows;
+  std::vector<Color> marks;  // colours the thing is painted in, to find it by
+};
+
+const std::vector<Referent>& Referents();
+const Referent& FindReferent(std::string_view thing);
+
+// The art columns of a picture `artWidth` wide drawn at `view` that are on
+// the 800 by 600 screen, and its rows that are on screen above the dialogue
+// band (which covers the screen from y 450 down).
+Span ColumnsOnScreen(const FRect& view, int artWidth);
+Span RowsAboveBand(const FRect& view, int artHeight);
 
 }  // namespace art

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "Library.h"
+#include "Placements.h"
 #include "PixelFont.h"
 
 namespace art {
@@ -159,11 +160,32 @@ Canvas PaintFishingRod(bool bent) {
   FillEllipse(c, reel.x + 6, reel.y + 4, 7, 7, Slate);
   FillEllipse(c, reel.x + 6, reel.y + 4, 4, 4, Cold);
   Line(c, reel.x + 6, reel.y + 4, reel.x + 14, reel.y + 10, PaleCold);
-  // The line: slack from the tip when waiting, straight and taut when a fish pulls.
+  // The line: straight and taut into the water when a fish pulls; otherwise
+  // reeled in, the big hook dangling from it where the player sees it, above
+  // the thoughts' band.
   if (bent) {
     Line(c, previous.x, previous.y, 0, 199, PaleCold);
   } else {
-    for (int k = 0; k < 80; ++k) c.Set(static_cast<int>(previous.x - k * 0.05f), static_cast<int>(previous.y + k * 2.2f + std::sin(k * 0.1f) * 2), PaleCold);
+    const Referent& hook = FindReferent("the hook");
+    const float hx = hook.columns.Centre(), top = hook.rows.lo, bottom = hook.rows.hi;
+    float x = previous.x, y = previous.y;
+    for (; y < top + 3; y += 1) c.Set(static_cast<int>(x + std::sin(y * 0.08f) * 0.6f), static_cast<int>(y), PaleCold);
+    x = hx - 1;
+    // The hook: an eye, a long shank, the bend and a barbed point, bright
+    // steel edged in black so it stands out over water or a wall.
+    auto hookShape = [&](Color colour, float width) {
+      Line(c, x, top + 1, x, bottom - 5, colour, width);
+      for (int k = 0; k < 8; ++k) {
+        const float a = Pi * k / 8, b = Pi * (k + 1) / 8;
+        Line(c, x + 3 - std::cos(a) * 3, bottom - 5 + std::sin(a) * 4, x + 3 - std::cos(b) * 3, bottom - 5 + std::sin(b) * 4,
+             colour, width);
+      }
+      Line(c, x + 6, bottom - 5, x + 6, bottom - 10, colour, width);
+      Line(c, x + 6, bottom - 10, x + 4, bottom - 8, colour, width);
+    };
+    hookShape(Ink, 3);
+    hookShape(Cold, 1.5f);
+    FillEllipse(c, x, top + 1, 1.5f, 1.5f, PaleCold);
   }
   // The hands: one on the grip, one on the reel.
   Fist(c, 62, 162, 30, 30);

@@ -1,0 +1,86 @@
+#pragma once
+// The real system (window, renderer, sound) with the harness's Player at the
+// keys and a clock that steps as the caller says: the real game played by
+// input alone, as fast as its frames draw. The window's own events still come
+// from the real queue, so closing it or SIGTERM still quits.
+
+#include <cstdint>
+#include <memory>
+
+#include "RecordingPlatform.h"
+#include "platform/System.h"
+
+// Draws on the real renderer and records the calls for the Player to read.
+class TeeDrawing final : public Drawing {
+ public:
+  TeeDrawing(Drawing& real, RecordingDrawing& record) : real_(real), record_(record) {}
+  void Clear() override;
+  void Present() override;
+  void SetDrawColor(Rgba color) override;
+  void FillRect(const FRect& dest) override;
+  void DrawTexture(TextureId texture, const FRect* source, const FRect& dest) override;
+  void SetTextureBlend(TextureId texture) override;
+  void SetTextureAlpha(TextureId texture, std::uint8_t alpha) override;
+  void SetTextureNearest(TextureId texture) override;
+
+ private:
+  Drawing& real_;
+  RecordingDrawing& record_;
+};
+
+// The Player's keys; the window's own events are still taken from SDL's queue
+// (a closed window or SIGTERM still quits), one batch a frame.
+class PlayerInput final : public Input {
+ public:
+  PlayerInput(Input& real, ScriptedInput& player) : real_(real), player_(player) {}
+  InputEvent PollEvent() override;
+  void PumpEvents() override { real_.PumpEvents(); }
+  bool IsHeld(Scancode key) const override { return player_.IsHeld(key); }
+
+ private:
+  Input& real_;
+  ScriptedInput& player_;
+};
+
+class SteppingClock final : public Clock {
+ public:
+  std::uint64_t TicksMs() override { return now_ += step; }
+  std::uint64_t step = 16;
+
+ private:
+  std::uint64_t now_ = 0;
+};
+
+// The real system, with the Player's input and clock in the game's platform.
+class PlayedSystem final : public System {
+ public:
+  explicit PlayedSystem(System& real) : real_(real) {}
+  void InitSubsystems() override { real_.InitSubsystems(); }
+  bool CreateWindow() override { return real_.CreateWindow(); }
+  bool CreateRenderer() override { return real_.CreateRenderer(); }
+  bool InitAudioEngine() override { return real_.InitAudioEngine(); }
+  void ConfigureDisplay() override { real_.ConfigureDisplay(); }
+  void SetMasterVolume(float volume) override { real_.SetMasterVolume(volume); }
+  unsigned RandomSeed() override { return 1; }
+  void LoadTexture(TextureId texture, const char* path) override { real_.LoadTexture(texture, path); }
+  void FreeSurfaces() override { real_.FreeSurfaces(); }
+  bool TextureLoaded(TextureId texture) override { return real_.TextureLoaded(texture); }
+  void Log(const char* message) override { real_.Log(message); }
+  void CreateSound(SoundId sound, const char* path) override { real_.CreateSound(sound, path); }
+  void UninitAudioEngine() override { real_.UninitAudioEngine(); }
+  void DestroyTexture(TextureId texture) override { real_.DestroyTexture(texture); }
+  void DestroyRenderer() override { real_.DestroyRenderer(); }
+  void DestroyWindow() override { real_.DestroyWindow(); }
+  void Quit() override { real_.Quit(); }
+  Platform& GamePlatform() override;
+
+  RecordingDrawing recording;
+  ScriptedInput playerInput;
+  SteppingClock clock;
+
+ private:
+  System& real_;
+  std::unique_ptr<TeeDrawing> drawing_;
+  std::unique_ptr<PlayerInput> input_;
+  std::unique_ptr<Platform> platform_;
+};
