@@ -165,7 +165,7 @@ TEST_P(TitleTimeline, EveryStepOnItsFrame) {
   EXPECT_TRUE(title.state.FadingIn && title.state.FadeAlpha == 0) << "handed over to the game loop";
 }
 
-INSTANTIATE_TEST_SUITE_P(Rates, TitleTimeline, testing::Values(60.0, 144.0, 240.0, 360.0),
+INSTANTIATE_TEST_SUITE_P(Rates, TitleTimeline, testing::Values(20.0, 30.0, 60.0, 144.0, 240.0, 360.0),
                          [](const auto& info) { return std::to_string(static_cast<int>(info.param)) + "Hz"; });
 
 TEST(Title, TheHoldEndsOnTheFrameItsTimeIsExactlyUsedUp) {
