@@ -6,7 +6,6 @@
 
 namespace {
 
-constexpr float FaceShownFor = 0.6f;   // seconds the face is on screen
 constexpr float ClosingScreenAt = -5;  // seconds after the face has gone
 constexpr float SlideSpeed = 1600;     // px/s, up from y 400
 constexpr float TintFadeRate = 80;     // units per second on the closing screen

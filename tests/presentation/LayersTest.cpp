@@ -1,98 +1,39 @@
+// The prompts, the held objects, the tint and the static: what is drawn under
+// which condition, and where, against the record's places and colours.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <set>
+#include <string>
+
 #include "core/Sixtieths.h"
-#include "harness/FrameDriver.h"
+#include "harness/ByName.h"
+#include "harness/DescribedTime.h"
 #include "presentation/Overlays.h"
-#include "core/ScreenRects.h"
+#include "record/ScreenPlaces.h"
 
 namespace {
 
-int IndexOf(const std::vector<DrawCall>& calls, const std::function<bool(const DrawCall&)>& match, int from = 0) {
-  for (int i = from; i < static_cast<int>(calls.size()); ++i)
-    if (match(calls[i])) return i;
-  return -1;
-}
-
-auto TextureIs(TextureId texture) {
-  return [texture](const DrawCall& c) { return c.kind == DrawCall::Kind::Texture && c.texture == texture; };
-}
-
-auto FillWithAlpha(std::uint8_t alpha) {
-  return [alpha](const DrawCall& c) { return c.kind == DrawCall::Kind::Fill && c.color.a == alpha; };
-}
-
-TEST(Layers, ABusyFrameIsDrawnInItsOrder) {
-  FrameDriver driver;
-  driver.Frame();
-  // The lake at dusk with the rod, a line on screen, the click-a-lot prompt,
-  // and a fade under way.
-  driver.state.SceneIndex = 61;
-  driver.state.BackgroundTexture = LakeTexture;
-  driver.state.RodVisible = true;
-  driver.state.NightTint = 30;
-  driver.state.MessageIndex = 98;
-  driver.state.DialogueActive = true;
-  driver.state.UseReady = true;
-  driver.state.FishingActive = true;
-  driver.state.ClickWaitTimer = 100;
-  driver.state.FadingOut = true;
-  driver.state.FadeAlpha = 77;
-  driver.Frame();
-  const auto& calls = driver.rec.drawing.calls;
-  ASSERT_EQ(calls.front().kind, DrawCall::Kind::Nearest);
-  const int clear = IndexOf(calls, [](const DrawCall& c) { return c.kind == DrawCall::Kind::Clear; });
-  const int backdrop = IndexOf(calls, TextureIs(LakeTexture));
-  const int rod = IndexOf(calls, TextureIs(FishingRodUsingTexture));
-  const int tint = IndexOf(calls, FillWithAlpha(30));
-  const int band = IndexOf(calls, FillWithAlpha(200));
-  const int glyph = IndexOf(calls, TextureIs(LettersTexture));
-  const int prompt = IndexOf(calls, TextureIs(ClickALotTexture));
-  const int fade = IndexOf(calls, [](const DrawCall& c) {
-    return c.kind == DrawCall::Kind::Fill && c.color.r == 0 && c.color.a >= 77 && c.color.a < 120;
-  });
-  const int staticFrame = IndexOf(calls, TextureIs(StaticTexture));
-  const int scanlines = IndexOf(calls, TextureIs(ScanlinesTexture));
-  const std::vector<int> order = {clear, backdrop, rod, tint, band, glyph, prompt, fade, staticFrame, scanlines};
-  for (std::size_t i = 0; i < order.size(); ++i) ASSERT_GE(order[i], 0) << "layer " << i << " missing";
-  for (std::size_t i = 1; i < order.size(); ++i) EXPECT_LT(order[i - 1], order[i]) << "layer " << i;
-  EXPECT_EQ(calls.back().kind, DrawCall::Kind::Present);
-  EXPECT_EQ(calls[calls.size() - 2].kind, DrawCall::Kind::SetColor);
-  EXPECT_EQ(calls[calls.size() - 2].color, (Rgba{0, 0, 0, 0})) << "frames are cleared to black";
-}
-
-TEST(Layers, StaticAndScanlinesLieOverAFullBlackFade) {
-  FrameDriver driver;
-  driver.Frame();
-  driver.state.FadeAlpha = 255;
-  driver.state.FadingOut = true;
-  driver.state.NextDayHold = true;
-  driver.state.NextDayTimer = 100;
-  driver.state.SceneIndex = 12;
-  driver.Frame();
-  const auto& calls = driver.rec.drawing.calls;
-  const int card = IndexOf(calls, TextureIs(NextDayTexture));
-  const int staticFrame = IndexOf(calls, TextureIs(StaticTexture));
-  ASSERT_GE(card, 0);
-  EXPECT_GT(staticFrame, card);
-  EXPECT_EQ(calls[card].dest, (FRect{280, 200, 200, 100}));
-  EXPECT_GT(IndexOf(calls, TextureIs(ScanlinesTexture)), staticFrame);
-}
-
-TEST(Prompt, AtMostOneByTheFirstRuleThatHolds) {
+TEST(Prompt, AtMostOneByTheFirstRuleThatHoldsAndInItsPlace) {
   struct Case {
     bool exit, use, fishing, brushing, animating;
     int kind;
-    TextureId expected;
+    const char* expected;  // nullptr: no prompt
   };
   const Case cases[] = {
-      {true, false, false, false, false, 0, MoveTexture},
-      {true, true, false, false, false, 0, UseTexture},  // Use wins over Move
-      {false, true, true, false, false, 0, ClickALotTexture},
-      {false, true, false, false, false, 0, UseTexture},
-      {false, false, false, true, false, 0, UseTexture},
-      {false, false, false, false, true, ForestWalk, WalkTexture},
-      {false, false, false, false, true, WalkToLake, TextureCount},
-      {false, false, false, false, false, 0, TextureCount},
+      {true, false, false, false, false, 0, "MoveTexture"},
+      {true, true, false, false, false, 0, "UseTexture"},  // Use wins over Move
+      {false, true, true, false, false, 0, "ClickALotTexture"},
+      {true, true, true, false, false, 0, "UseTexture"},
+      {false, true, false, false, false, 0, "UseTexture"},
+      {false, false, false, true, false, 0, "UseTexture"},
+      {true, false, false, true, false, 0, "MoveTexture"},
+      {false, false, true, true, false, 0, nullptr},
+      {false, false, false, false, true, 3, "WalkTexture"},
+      {false, false, false, false, false, 3, nullptr},
+      {false, false, false, false, true, 8, nullptr},  // the walks to the lake and the phone show none
+      {false, false, false, false, true, 9, nullptr},
+      {false, false, false, false, false, 0, nullptr},
   };
   for (const Case& c : cases) {
     GameState state;
@@ -104,73 +45,154 @@ TEST(Prompt, AtMostOneByTheFirstRuleThatHolds) {
     state.AnimationKind = c.kind;
     RecordingDrawing drawing;
     DrawPrompt(state, drawing);
-    if (c.expected == TextureCount) {
+    if (!c.expected) {
       EXPECT_TRUE(drawing.calls.empty());
       continue;
     }
     ASSERT_EQ(drawing.calls.size(), 1u);
-    EXPECT_EQ(drawing.calls[0].texture, c.expected);
-    EXPECT_EQ(drawing.calls[0].dest, c.expected == WalkTexture ? WalkPromptRect : PromptRect);
+    EXPECT_EQ(NameOf(drawing.calls[0].texture), c.expected);
+    const bool walk = std::string(c.expected) == "WalkTexture";
+    EXPECT_EQ(drawing.calls[0].dest, Rect(walk ? record::WalkPrompt : record::Prompt)) << c.expected;
   }
 }
 
-TEST(NightTint, RedOnlyOnTheLastEscape) {
-  for (auto [scene, red] : {std::pair{90, 8}, std::pair{91, 8}, std::pair{89, 0}, std::pair{DeathScene, 0}}) {
-    GameState state;
-    state.SceneIndex = scene;
-    state.NightTint = 200;
-    RecordingDrawing drawing;
-    DrawNightTint(state, drawing);
-    ASSERT_EQ(drawing.Fills().size(), 1u);
-    EXPECT_EQ(drawing.Fills()[0].color, (Rgba{static_cast<std::uint8_t>(red), 0, 5, 200})) << scene;
-    EXPECT_EQ(drawing.Fills()[0].dest, ScreenRect);
+TEST(NightTint, EveryFrameOverTheScreenRedOnlyOnTheLastEscape) {
+  for (int scene : {90, 91, 89, 92, DeathScene, JumpscareGameOverScene}) {
+    for (int tint : {0, 200}) {
+      GameState state;
+      state.SceneIndex = scene;
+      state.NightTint = tint;
+      RecordingDrawing drawing;
+      DrawNightTint(state, drawing);
+      ASSERT_EQ(drawing.Fills().size(), 1u);
+      const bool red = scene == 90 || scene == 91;
+      EXPECT_EQ(drawing.Fills()[0].color, Colour(red ? record::LastEscapeTintColour : record::NightTintColour, tint))
+          << scene;
+      EXPECT_EQ(drawing.Fills()[0].dest, Rect(record::Screen));
+    }
   }
 }
 
-TEST(HeldObjects, EachUnderItsCondition) {
+// Each held object under its condition, at its place.
+struct Held {
+  const char* name;
+  std::function<void(GameState&)> arrange;
+  const char* picture;
+  record::Place place;
+};
+
+const Held HeldObjects[] = {
+    {"BrushUp", [](GameState& s) { s.BrushingActive = true, s.ToothbrushRect.y = 400; }, "ToothBrushTexture",
+     record::ToothbrushUp},
+    {"BrushAtStart", [](GameState& s) { s.BrushingActive = true; }, "ToothBrushTexture", record::ToothbrushAtStart},
+    {"LighterAtTheFirstFire", [](GameState& s) { s.SceneIndex = 31, s.UseReady = true; }, "LighterTexture",
+     record::Item},
+    {"LighterAllThroughTheSecond", [](GameState& s) { s.SceneIndex = 77; }, "LighterTexture", record::Item},
+    {"Bottle", [](GameState& s) { s.Drinking = true; }, "WaterBottleTexture", record::Item},
+    {"Rod", [](GameState& s) { s.RodVisible = true; }, "FishingRodTexture", record::Rod},
+    {"RodFishing", [](GameState& s) { s.RodVisible = true, s.FishingActive = true; }, "FishingRodUsingTexture",
+     record::Rod},
+    {"Photo", [](GameState& s) { s.PhotoShown = true; }, "PhotoTexture", record::Screen},
+    {"NothingAtTheFirstFireOnceUsed", [](GameState& s) { s.SceneIndex = 31; }, nullptr, {}},
+    {"NoRodWhileFishingWithoutIt", [](GameState& s) { s.FishingActive = true; }, nullptr, {}},
+    {"NoLighterElsewhere", [](GameState& s) { s.SceneIndex = 30, s.UseReady = true; }, nullptr, {}},
+};
+
+class HeldObject : public testing::TestWithParam<Held> {};
+
+TEST_P(HeldObject, DrawnAtItsPlace) {
+  const Held& held = GetParam();
   GameState state;
-  state.SceneIndex = 77;  // the lighter is held throughout the second campfire
+  held.arrange(state);
   RecordingDrawing drawing;
   DrawHeldObjects(state, drawing);
+  if (!held.picture) {
+    EXPECT_TRUE(drawing.calls.empty());
+    return;
+  }
   ASSERT_EQ(drawing.calls.size(), 1u);
-  EXPECT_EQ(drawing.calls[0].texture, LighterTexture);
-  EXPECT_EQ(drawing.calls[0].dest, ItemRect);
-
-  state.SceneIndex = 31;
-  RecordingDrawing notYet;
-  DrawHeldObjects(state, notYet);
-  EXPECT_TRUE(notYet.calls.empty()) << "in scene 31 only while it can be used";
-
-  state.BrushingActive = true;
-  state.ToothbrushRect.y = 400;
-  state.RodVisible = true;
-  state.Drinking = true;
-  RecordingDrawing all;
-  DrawHeldObjects(state, all);
-  ASSERT_EQ(all.calls.size(), 3u);
-  EXPECT_EQ(all.calls[0].texture, ToothBrushTexture);
-  EXPECT_EQ(all.calls[0].dest, (FRect{400, 400, 250, 30}));
-  EXPECT_EQ(all.calls[1].texture, WaterBottleTexture);
-  EXPECT_EQ(all.calls[2].texture, FishingRodTexture);
-  EXPECT_EQ(all.calls[2].dest, RodRect);
+  EXPECT_EQ(NameOf(drawing.calls[0].texture), held.picture);
+  EXPECT_FALSE(drawing.calls[0].hasSource) << "the whole picture";
+  EXPECT_EQ(drawing.calls[0].dest, Rect(held.place));
 }
 
-TEST(ScreenOverlay, ANewStaticFrameShowsFromTheNextFrame) {
-  GameState state;
-  state.StaticTimer = 0.01f;
-  state.StaticFrame = 2;
-  state.DeltaTime = 0.02f;
-  CountSixtieths(state, 20);  // the frame holds one sixtieth of a second
-  RecordingDrawing drawing;
-  DrawScreenOverlay(state, drawing);
-  ASSERT_EQ(drawing.calls.size(), 2u);
-  EXPECT_TRUE(drawing.calls[0].hasSource);
-  EXPECT_EQ(drawing.calls[0].source, (FRect{256, 0, 384, 128}));
-  EXPECT_FLOAT_EQ(state.StaticTimer, 0.3f);
-  EXPECT_GE(state.StaticFrame, 0);
-  EXPECT_LT(state.StaticFrame, 4);
-  EXPECT_EQ(drawing.calls[1].texture, ScanlinesTexture);
-  EXPECT_EQ(drawing.calls[1].dest, ScreenRect);
+INSTANTIATE_TEST_SUITE_P(Places, HeldObject, testing::ValuesIn(HeldObjects),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Places, TheFoodTheCardTheGameOverPictureAndTheBandInAFrame) {
+  for (int food : {0, 1, 2}) {
+    FrameDriver driver;
+    driver.Frame();
+    driver.state.SceneIndex = 7;  // eating
+    driver.state.UseActive = true;
+    driver.state.FoodChoice = food;
+    driver.state.GameOverShown = true;
+    driver.state.FadingOut = true;
+    driver.state.FadeAlpha = 240;
+    driver.state.NextDayHold = true;
+    driver.state.NextDayTimer = 100;
+    driver.state.DialogueActive = true;
+    driver.Frame();
+    const RecordingDrawing& frame = driver.rec.drawing;
+    const char* meal = food == 1 ? "SoupTexture" : "PizzaTexture";
+    for (auto [picture, place] : {std::pair{meal, record::Food}, std::pair{"GameOverTexture", record::Screen},
+                                  std::pair{"NextDayTexture", record::NextDayCard}}) {
+      const auto draws = frame.DrawsOf(TextureNamed(picture));
+      ASSERT_EQ(draws.size(), 1u) << picture;
+      EXPECT_EQ(draws[0].dest, Rect(place)) << picture;
+    }
+    int band = 0;
+    for (const DrawCall& fill : frame.Fills())
+      band += fill.dest == Rect(record::DialogueBand) && fill.color == Colour(record::DialogueBandColour, 200);
+    EXPECT_EQ(band, 1);
+  }
+}
+
+TEST(Places, TheCursorStartsWhereTheRecordPutsItAndMovesBeforeItIsDrawn) {
+  FrameDriver computer;
+  computer.Frame();
+  computer.state.SceneIndex = 10;
+  computer.state.UseActive = true;
+  const std::uint64_t before = computer.rec.clock.now;
+  computer.Frame();
+  const float moved = 40 * DescribedDelta(before, computer.rec.clock.now);
+  ASSERT_EQ(computer.rec.drawing.DrawsOf(CursorTexture).size(), 1u);
+  const record::Place& start = record::CursorAtStart;
+  EXPECT_EQ(computer.rec.drawing.DrawsOf(CursorTexture)[0].dest,
+            (FRect{start.x - moved, start.y + moved, start.w, start.h}));
+}
+
+TEST(ScreenOverlay, TheStaticFrameChosenBeforeAndTheScanlinesOverTheScreen) {
+  for (int frame = 0; frame < 4; ++frame) {
+    GameState state;
+    state.StaticTimer = 0.01f;
+    state.StaticFrame = frame;
+    state.DeltaTime = 0.02f;
+    CountSixtieths(state, 20);  // the frame holds one sixtieth of a second
+    RecordingDrawing drawing;
+    DrawScreenOverlay(state, drawing);
+    ASSERT_EQ(drawing.calls.size(), 2u);
+    EXPECT_EQ(NameOf(drawing.calls[0].texture), "StaticTexture");
+    EXPECT_TRUE(drawing.calls[0].hasSource);
+    const record::Place& source = record::StaticFrames[frame];
+    EXPECT_EQ(drawing.calls[0].source, (FRect{source.x, source.y, source.w, source.h}));
+    EXPECT_EQ(drawing.calls[0].dest, Rect(record::Screen));
+    EXPECT_FLOAT_EQ(state.StaticTimer, 0.3f);
+    EXPECT_EQ(NameOf(drawing.calls[1].texture), "ScanlinesTexture");
+    EXPECT_FALSE(drawing.calls[1].hasSource);
+    EXPECT_EQ(drawing.calls[1].dest, Rect(record::Screen));
+  }
+  // Any of the four may come next, the same one again too.
+  std::set<int> chosen;
+  for (int i = 0; i < 200; ++i) {
+    GameState state;
+    state.DeltaTime = 0.05f;
+    CountSixtieths(state, 50);
+    RecordingDrawing drawing;
+    DrawScreenOverlay(state, drawing);
+    chosen.insert(state.StaticFrame);
+  }
+  EXPECT_EQ(chosen, (std::set<int>{0, 1, 2, 3}));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "core/Sixtieths.h"
 #include "harness/FrameDriver.h"
 #include "harness/RecordingPlatform.h"
 #include "shell/FrameClock.h"
@@ -28,12 +29,16 @@ TEST(FrameClock, DifferenceStaysExactAfterManyHours) {
   EXPECT_FLOAT_EQ(state.DeltaTime, 0.007f);
 }
 
-TEST(FrameClock, ClockThatDidNotMoveGivesZero) {
+TEST(FrameClock, ClockThatDidNotMoveOrWentBackGivesZero) {
   GameState state;
   ManualClock clock;
   state.LastTicks = clock.now = 500;
   TickFrameClock(state, clock);
   EXPECT_EQ(state.DeltaTime, 0.0f);
+  clock.now = 480;
+  TickFrameClock(state, clock);
+  EXPECT_EQ(state.DeltaTime, 0.0f);
+  EXPECT_EQ(state.LastTicks, 480u);
 }
 
 TEST(FrameClock, LongFrameMovesTimersFadesAndWalkingByFiftyMilliseconds) {
@@ -50,6 +55,24 @@ TEST(FrameClock, LongFrameMovesTimersFadesAndWalkingByFiftyMilliseconds) {
   // set WalkSpeed to 0, so it moved by 50 ms worth of pixels.
   EXPECT_EQ(driver.state.FadeAlpha, 50);
   EXPECT_FLOAT_EQ(driver.state.BackgroundRect.x, -650 + walkSpeed * 0.05f);
+}
+
+TEST(RepeatTimer, GrowsWhileAtOrBelowItsPeriodAndOnlyThenStartsAgain) {
+  // Each sixtieth of a second is one step of the rule: 16, 17, 17 ms here.
+  GameState state;
+  state.RepeatTimer = 1.0f;  // exactly its period: still grows
+  CountSixtieths(state, 16);
+  TickRepeatTimer(state);
+  EXPECT_FLOAT_EQ(state.RepeatTimer, 1.016f);
+  EXPECT_TRUE(state.RepeatPulse);
+  CountSixtieths(state, 17);
+  TickRepeatTimer(state);
+  EXPECT_EQ(state.RepeatTimer, 0.0f);
+  EXPECT_FALSE(state.RepeatPulse);
+  CountSixtieths(state, 17);
+  TickRepeatTimer(state);
+  EXPECT_FLOAT_EQ(state.RepeatTimer, 0.017f);
+  EXPECT_FALSE(state.RepeatPulse);
 }
 
 // Game seconds at which a pulse begins, over `seconds` at `hz`.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "harness/FrameDriver.h"
+#include "record/Sounds.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ TEST(GameLoop, TwoQueuedReturnsAreHandledInTwoFrames) {
   driver.ReleaseReturn();
   driver.Frame();
   EXPECT_EQ(driver.state.MessageIndex, 1);
-  EXPECT_EQ(driver.rec.audio.TimesPlayed(ClickFile), 1);
+  EXPECT_EQ(driver.rec.audio.TimesPlayed(record::played::Click), 1);
   driver.Frame();
   EXPECT_EQ(driver.state.MessageIndex, 2);
   driver.Frame();

@@ -96,26 +96,4 @@ TEST(TextureCheck, PicturesInFoldersAreReportedByTheirWordNames) {
   EXPECT_EQ(system.logs[0], "Texture: CarDriveTwoThreeTexture Failed");
 }
 
-TEST(TextureSettings, AppliedOnceBeforeTheTitleInTheirOrder) {
-  FakeSystem system;
-  system.rec.input.events = {InputEvent::Quit};
-  RunProgram(system);
-  std::vector<DrawCall> settings;
-  for (const DrawCall& call : system.rec.drawing.calls) {
-    if (call.kind == DrawCall::Kind::Clear) break;  // the title's first frame
-    settings.push_back(call);
-  }
-  ASSERT_EQ(settings.size(), 3u + 3u + 23u);
-  EXPECT_EQ(settings[0].kind, DrawCall::Kind::Blend);
-  EXPECT_EQ(settings[0].texture, StaticTexture);
-  EXPECT_EQ(settings[3].kind, DrawCall::Kind::Alpha);
-  EXPECT_EQ(settings[3].texture, ScanlinesTexture);
-  EXPECT_EQ(settings[3].alpha, 100);
-  EXPECT_EQ(settings[4].alpha, 5);
-  EXPECT_EQ(settings[6].kind, DrawCall::Kind::Nearest);
-  EXPECT_EQ(settings[6].texture, MoveTexture);
-  EXPECT_EQ(settings[14].texture, HouseBedRoomBedTexture);  // the backdrop at that moment
-  EXPECT_EQ(settings.back().texture, PhotoTexture);
-}
-
 }  // namespace

@@ -1,38 +1,54 @@
+// The three small games: the strokes and sounds of brushing, the booking
+// computer's cursor and page on their frames, and fishing with its waits over
+// their whole range and its windows on their frames.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
+#include <functional>
+#include <set>
+#include <string>
 
+#include "harness/ByName.h"
+#include "harness/DescribedTime.h"
+#include "harness/FakeSystem.h"
 #include "harness/Scenes.h"
-#include "core/Views.h"
+#include "record/ScreenPlaces.h"
+#include "record/Sounds.h"
+#include "record/Timelines.h"
+#include "shell/Program.h"
 
 namespace {
 
-int BrushingSounds(const RecordingAudio& audio) {
-  return audio.TimesPlayed(BrushTeethOneFile) + audio.TimesPlayed(BrushTeethTwoFile) +
-         audio.TimesPlayed(BrushTeethThreeFile);
-}
+const std::set<std::string> BrushingSounds = {record::played::BrushTeethOne, record::played::BrushTeethTwo,
+                                              record::played::BrushTeethThree};
 
-TEST(Brushing, TwentyStrokesAfterTheReturnThatStarts) {
-  FrameDriver driver = StandingIn(5, BathroomSinkTexture, ScreenView);
+TEST(Brushing, TwentyStrokesAfterTheReturnThatStartsEachWithOneOfTheThreeSounds) {
+  std::srand(5);
+  FrameDriver driver = StandingIn(5, BathroomSinkTexture, Rect(record::ScreenView));
   driver.state.UseReady = true;
   driver.ReleaseReturn();
   driver.Frame();
   EXPECT_TRUE(driver.state.BrushingActive);
-  EXPECT_EQ(BrushingSounds(driver.rec.audio), 0) << "the starting press is not a stroke";
+  EXPECT_TRUE(driver.rec.audio.PlayedOnce().empty()) << "the starting press is not a stroke";
   EXPECT_EQ(driver.rec.drawing.DrawsOf(UseTexture).size(), 1u);
-  float lastY = driver.state.ToothbrushRect.y;
-  for (int stroke = 1; stroke <= 20; ++stroke) {
+  std::set<std::string> heard;
+  for (int stroke = 1; stroke <= record::BrushStrokes; ++stroke) {
     driver.ReleaseReturn();
     driver.Frame();
-    EXPECT_EQ(BrushingSounds(driver.rec.audio), 1) << stroke;
+    const auto sounds = driver.rec.audio.PlayedOnce();
+    ASSERT_EQ(sounds.size(), 1u) << stroke;
+    EXPECT_EQ(BrushingSounds.count(sounds[0]), 1u) << sounds[0];
+    heard.insert(sounds[0]);
     EXPECT_EQ(driver.state.BrushStrokes, stroke);
-    if (stroke < 20) {
-      EXPECT_TRUE(driver.state.BrushingActive);
-      EXPECT_NE(driver.state.ToothbrushRect.y, lastY) << "the brush jumps with every stroke";
-      EXPECT_TRUE(driver.state.ToothbrushRect.y == 350 || driver.state.ToothbrushRect.y == 400);
-      lastY = driver.state.ToothbrushRect.y;
-    }
+    if (stroke == record::BrushStrokes) break;
+    EXPECT_TRUE(driver.state.BrushingActive);
+    // The brush jumps between its two heights with every stroke: down after an odd one.
+    const auto brush = driver.rec.drawing.DrawsOf(ToothBrushTexture);
+    ASSERT_EQ(brush.size(), 1u);
+    EXPECT_EQ(brush[0].dest, Rect(stroke % 2 ? record::ToothbrushDown : record::ToothbrushUp)) << stroke;
   }
+  EXPECT_EQ(heard, BrushingSounds) << "any of the three";
   // The twentieth ends the game in its own frame; the player walks on.
   EXPECT_FALSE(driver.state.BrushingActive);
   EXPECT_TRUE(driver.state.ExitReady);
@@ -41,12 +57,12 @@ TEST(Brushing, TwentyStrokesAfterTheReturnThatStarts) {
   EXPECT_TRUE(driver.state.BrushUp);
   driver.ReleaseReturn();
   driver.Frame();
-  EXPECT_EQ(BrushingSounds(driver.rec.audio), 0);
+  EXPECT_EQ(driver.rec.audio.PlayedOnce(), std::vector<std::string>{record::played::FootstepsWood});
   EXPECT_TRUE(driver.state.FadingOut);
 }
 
 TEST(Brushing, WhileALineIsShownStrokesCountButTheBrushStays) {
-  FrameDriver driver = StandingIn(56, CabinSinkTexture, ScreenView);
+  FrameDriver driver = StandingIn(56, CabinSinkTexture, Rect(record::ScreenView));
   driver.state.UseReady = true;
   driver.state.BrushStrokes = 33;  // left from the first morning: reset in the cabin
   driver.ReleaseReturn();
@@ -72,121 +88,141 @@ TEST(Brushing, WhileALineIsShownStrokesCountButTheBrushStays) {
   EXPECT_TRUE(driver.state.ExitReady);
 }
 
-TEST(BookingComputer, TheCursorClicksOnceAndThePageChangesOnTheNextPulse) {
+TEST(BookingComputer, TheCursorClicksOnItsFrameAndThePageChangesOnTheNextPulse) {
   for (float phase : {0.0f, 0.5f, 0.99f}) {
-    FrameDriver driver = StandingIn(10, ComputerOffTexture, ScreenView);
+    FrameDriver driver = StandingIn(10, ComputerOffTexture, Rect(record::ScreenView));
     driver.state.UseReady = true;
     driver.state.RepeatTimer = phase;
     driver.ReleaseReturn();
-    driver.Frame();
-    EXPECT_EQ(driver.state.BackgroundTexture, ComputerCabinRentalsTexture);
-    EXPECT_EQ(driver.rec.audio.TimesPlayed(ComputerBeepFile), 1);
-    EXPECT_EQ(driver.rec.drawing.DrawsOf(CursorTexture).size(), 1u);
-    int frames = 0;
-    while (!driver.state.CursorClickPlayed) {
-      driver.Frame();
-      ++frames;
-      ASSERT_LT(frames, 1000);
+    // The cursor and the once-a-second pulse as described, from the frame of the press.
+    const record::Place& start = record::CursorAtStart;
+    float x = start.x, y = start.y, pulse = phase;
+    bool clicked = false, booked = false;
+    for (int f = 1; f < 60 * 6 && !booked; ++f) {
+      const float dt = StepTimed(driver);
+      pulse = 1.0f >= pulse ? pulse + dt : 0;
+      if (y < record::CursorTargetY) y += record::CursorSpeed * dt;
+      if (x > record::CursorTargetX) x -= record::CursorSpeed * dt;
+      const bool clicksNow = !clicked && y >= record::CursorTargetY && x <= record::CursorTargetX;
+      clicked = clicked || clicksNow;
+      booked = clicked && pulse >= 1.0f;
+      if (f == 1) {
+        EXPECT_EQ(NameOf(driver.state.BackgroundTexture), "ComputerCabinRentalsTexture");
+        EXPECT_EQ(driver.rec.audio.TimesPlayed(record::played::ComputerBeep), 1);
+      }
+      EXPECT_EQ(driver.rec.audio.TimesPlayed(record::played::Click), clicksNow ? 1 : 0) << "frame " << f;
+      ASSERT_EQ(driver.state.ExitReady, booked) << "phase " << phase << ", frame " << f;
+      const auto cursor = driver.rec.drawing.DrawsOf(CursorTexture);
+      ASSERT_EQ(cursor.size(), 1u);
+      EXPECT_EQ(cursor[0].dest, (FRect{x, y, start.w, start.h})) << "frame " << f;
     }
-    EXPECT_EQ(driver.rec.audio.TimesPlayed(ClickFile), 1);
-    EXPECT_NEAR(frames / 60.0, 110 / 40.0, 0.05);
-    EXPECT_GE(driver.state.ComputerCursorRect.y, 310);
-    EXPECT_LE(driver.state.ComputerCursorRect.x, 340);
-    int wait = 0;
-    while (!driver.state.ExitReady) {
-      driver.Frame();
-      ++wait;
-      EXPECT_EQ(driver.rec.audio.TimesPlayed(ClickFile), 0) << "one click only";
-      ASSERT_LT(wait, 200);
-    }
-    EXPECT_LE(wait / 60.0, 1.05) << "between one frame and about a second";
-    EXPECT_EQ(driver.state.BackgroundTexture, ComputerCabinBookedTexture);
+    ASSERT_TRUE(booked);
+    EXPECT_EQ(NameOf(driver.state.BackgroundTexture), "ComputerCabinBookedTexture");
     EXPECT_TRUE(driver.state.UseActive) << "left set for the television";
+    // A backdrop that changes before the drawing is drawn once as it was set
+    // up, and made nearest-neighbour from the next frame on.
+    const auto& calls = driver.rec.drawing.calls;
+    EXPECT_EQ(NameOf(calls[0].texture), "ComputerCabinRentalsTexture");
+    EXPECT_EQ(NameOf(driver.rec.drawing.calls[2].texture), "ComputerCabinBookedTexture");
     driver.Frame();
+    EXPECT_EQ(driver.rec.drawing.calls[0].kind, DrawCall::Kind::Nearest);
+    EXPECT_EQ(NameOf(driver.rec.drawing.calls[0].texture), "ComputerCabinBookedTexture");
     EXPECT_EQ(driver.rec.drawing.DrawsOf(CursorTexture).size(), 1u) << "still over the booked page";
     EXPECT_EQ(driver.rec.drawing.DrawsOf(MoveTexture).size(), 1u);
   }
 }
 
-// At the lake, fishing started, the first bite window opening after `wait` s.
-FrameDriver Fishing(float wait) {
-  FrameDriver driver = StandingIn(61, LakeTexture, RoomView);
+// Fishing as described, a frame at a time: a Return counts while a window is
+// open; the wait runs down, then the window; six presses catch, the window's
+// end misses; after five bites, a pause, then the thoughts at the lake.
+struct FishingModel {
+  float wait;
+  float window = record::FirstWindow;
+  Timer end{record::FishingEndPause};
+  int presses = 0;
+  int bites = 0;
+  bool open = false;  // the click-a-lot prompt shows
+  bool over = false;
+  bool counted = false;
+  const char* sound = nullptr;
+
+  void Frame(float dt, bool pressed, float nextWait) {
+    sound = nullptr;
+    counted = false;
+    if (over) return;
+    if (pressed && wait < 0) presses += 1, counted = true;
+    if (bites < record::Bites) Bite(dt, nextWait);
+    // Also in the frame the last bite ended.
+    if (bites >= record::Bites) {
+      open = false;
+      over = end.BelowZeroAfter(dt);
+    }
+  }
+
+  void Bite(float dt, float nextWait) {
+    wait -= dt;
+    if (wait >= 0) return;
+    window -= dt;
+    if (presses >= record::PressesToCatch || window < 0) {
+      const bool caught = presses >= record::PressesToCatch;
+      sound = caught ? record::played::CaughtFish : record::played::Error;
+      window = caught ? record::WindowAfterCatch : record::WindowAfterMiss;
+      wait = nextWait;
+      presses = 0;
+      bites += 1;
+      open = false;
+    } else {
+      open = true;
+    }
+  }
+};
+
+// A whole game at the lake; Return is pressed on the frames `press` picks.
+// Returns the waits the game drew.
+std::vector<float> PlayFishing(FrameDriver& driver, const std::function<bool(int, int)>& press) {
   driver.state.UseReady = true;
   driver.state.RodVisible = true;
-  driver.state.ClickWaitTimer = wait;
   driver.ReleaseReturn();
-  driver.Frame();
-  return driver;
-}
-
-TEST(Fishing, APressInTheFrameTheWaitEndsIsNotCounted) {
-  FrameDriver driver = Fishing(0.02f);
+  driver.Frame();  // the press that starts it
   EXPECT_TRUE(driver.state.FishingActive);
   EXPECT_EQ(driver.rec.drawing.DrawsOf(FishingRodUsingTexture).size(), 1u);
-  driver.ReleaseReturn();
-  driver.Frame();  // the wait drops below 0 in this frame, after the press was handled
-  EXPECT_LT(driver.state.ClickWaitTimer, 0);
-  EXPECT_EQ(driver.state.ClickCount, 0);
-  EXPECT_EQ(driver.rec.audio.TimesPlayed(ClickFile), 0);
-  EXPECT_EQ(driver.rec.drawing.DrawsOf(ClickALotTexture).size(), 1u) << "the prompt shows once it bites";
-  driver.ReleaseReturn();
-  driver.Frame();
-  EXPECT_EQ(driver.state.ClickCount, 1);
-  EXPECT_EQ(driver.rec.audio.TimesPlayed(ClickFile), 1);
-}
-
-TEST(Fishing, SixPressesCatchAndFiveAndALateOneMiss) {
-  std::srand(3);
-  FrameDriver driver = Fishing(0);
-  driver.Frame();
-  for (int i = 0; i < 6; ++i) {
-    driver.ReleaseReturn();
-    driver.Frame();
+  FishingModel model{driver.state.ClickWaitTimer};
+  std::vector<float> waits{driver.state.ClickWaitTimer};
+  for (int f = 1; f < 60 * 120 && !model.over; ++f) {
+    const bool pressed = press(f, model.bites);
+    if (pressed) driver.ReleaseReturn();
+    const float dt = StepTimed(driver);
+    model.Frame(dt, pressed, driver.state.ClickWaitTimer);  // the game's draw is the model's next wait
+    if (model.sound) waits.push_back(driver.state.ClickWaitTimer);
+    std::vector<std::string> expected;
+    if (model.counted) expected.push_back(record::played::Click);
+    if (model.sound) expected.push_back(model.sound);
+    EXPECT_EQ(driver.rec.audio.PlayedOnce(), expected) << "frame " << f;
+    EXPECT_EQ(driver.rec.drawing.DrawsOf(ClickALotTexture).size(), model.open ? 1u : 0u) << "frame " << f;
+    EXPECT_EQ(driver.state.ClickCount, model.presses) << "frame " << f;
+    EXPECT_EQ(driver.state.FishingActive, !model.over) << "frame " << f;
   }
-  EXPECT_EQ(driver.rec.audio.TimesPlayed(CaughtFishFile), 1) << "caught in the frame of the sixth press";
-  EXPECT_EQ(driver.state.BitesPlayed, 1);
-  EXPECT_FLOAT_EQ(driver.state.ClickWindowTimer, 2.0f);
-
-  FrameDriver slow = Fishing(0);
-  slow.Frame();
-  for (int i = 0; i < 5; ++i) {
-    slow.ReleaseReturn();
-    slow.Frame();
-  }
-  int frames = 0;
-  while (slow.state.BitesPlayed == 0) {
-    slow.Frame();
-    ++frames;
-  }
-  EXPECT_EQ(slow.rec.audio.TimesPlayed(ErrorFile), 1);
-  EXPECT_NEAR((frames + 6) / 60.0, 3.0, 0.05) << "the first window lasts 3 s";
-  EXPECT_FLOAT_EQ(slow.state.ClickWindowTimer, 1.8f);
-  slow.ReleaseReturn();  // just after the window closed
-  slow.Frame();
-  EXPECT_EQ(slow.state.ClickCount, 0);
-}
-
-TEST(Fishing, AWaitOfZeroOpensTheNextWindowInTheNextFrame) {
-  FrameDriver driver = Fishing(0);
-  driver.Frame();
-  driver.state.ClickCount = 6;
-  driver.Frame();  // caught; the next wait is drawn
-  ASSERT_EQ(driver.state.BitesPlayed, 1);
-  driver.state.ClickWaitTimer = 0;
-  driver.Frame();
-  EXPECT_TRUE(driver.state.UseReady);
-  EXPECT_EQ(driver.rec.drawing.DrawsOf(ClickALotTexture).size(), 1u);
+  EXPECT_TRUE(model.over);
+  EXPECT_EQ(driver.state.SceneIndex, 62);
+  EXPECT_EQ(driver.state.MessageIndex, 97);
+  EXPECT_TRUE(driver.state.DialogueActive);
+  return waits;
 }
 
 TEST(Fishing, TheSecondAfterTheFifthBiteCountsFromTheFrameItEnds) {
   // Frames of 30 ms: the fifth bite ends in one frame, and the pause that
   // frame starts runs out in the 34th frame's time, 33 frames later.
-  FrameDriver driver = Fishing(0);
+  FrameDriver driver = StandingIn(61, LakeTexture, Rect(record::RoomView));
+  driver.state.UseReady = true;
+  driver.state.RodVisible = true;
+  driver.ReleaseReturn();
+  driver.Frame();  // the press that starts it
+  ASSERT_TRUE(driver.state.FishingActive);
   driver.state.BitesPlayed = 4;
-  driver.state.ClickWaitTimer = -1;      // a window is open
+  driver.state.ClickWaitTimer = -1;       // a window is open
   driver.state.ClickWindowTimer = 0.01f;  // and closes in the next frame
   driver.Frame(30);
-  ASSERT_EQ(driver.rec.audio.TimesPlayed(ErrorFile), 1) << "the fifth bite is missed in this frame";
+  ASSERT_EQ(driver.rec.audio.TimesPlayed(record::played::Error), 1) << "the fifth bite is missed in this frame";
   int frames = 0;
   while (driver.state.FishingActive && frames < 100) {
     driver.Frame(30);
@@ -197,24 +233,63 @@ TEST(Fishing, TheSecondAfterTheFifthBiteCountsFromTheFrameItEnds) {
   EXPECT_EQ(driver.state.MessageIndex, 97);
 }
 
-TEST(Fishing, AlwaysExactlyFiveBitesThenThoughtsBackAtTheLake) {
-  for (bool pressing : {false, true}) {
+TEST(Fishing, EveryWindowOpensAndClosesOnItsFrameWhateverThePresses) {
+  struct Presses {
+    const char* name;
+    std::function<bool(int, int)> press;
+  };
+  const Presses plans[] = {
+      {"never", [](int, int) { return false; }},
+      {"every frame", [](int, int) { return true; }},
+      {"every fourth frame", [](int f, int) { return f % 4 == 0; }},
+      {"in bursts", [](int f, int) { return f % 50 < 7; }},
+      {"for every other fish", [](int, int bites) { return bites % 2 == 0; }},  // misses after catches
+  };
+  for (const Presses& plan : plans) {
     std::srand(11);
-    FrameDriver driver = Fishing(4);
-    int catches = 0, misses = 0;
-    for (int frame = 0; frame < 60 * 120 && driver.state.FishingActive; ++frame) {
-      if (pressing && frame % 4 == 0) driver.ReleaseReturn();
-      driver.Frame();
-      catches += driver.rec.audio.TimesPlayed(CaughtFishFile);
-      misses += driver.rec.audio.TimesPlayed(ErrorFile);
-    }
-    EXPECT_EQ(catches + misses, 5);
-    EXPECT_EQ(pressing ? catches : misses, 5);
-    EXPECT_FALSE(driver.state.FishingActive);
-    EXPECT_EQ(driver.state.SceneIndex, 62);
-    EXPECT_EQ(driver.state.MessageIndex, 97);
-    EXPECT_TRUE(driver.state.DialogueActive);
+    FrameDriver driver = StandingIn(61, LakeTexture, Rect(record::RoomView));
+    PlayFishing(driver, plan.press);
   }
+}
+
+TEST(Fishing, TheWaitsRunOverTheirWholeRangeInWholeSeconds) {
+  // The first, drawn at start-up after the generator is seeded (after the meal's draw).
+  std::set<int> first, meals;
+  for (unsigned seed = 1; seed <= 100; ++seed) {
+    struct Look : FrameObserver {
+      GameState seen;
+      RecordingPlatform* rec;
+      void BeforeFrame(const GameState& state) override {
+        seen = state;
+        rec->input.events.push_back(InputEvent::Quit);
+      }
+    } look;
+    FakeSystem system;
+    system.seed = seed;
+    look.rec = &system.rec;
+    RunProgram(system, &look);
+    EXPECT_EQ(look.seen.ClickWaitTimer, std::floor(look.seen.ClickWaitTimer));
+    first.insert(static_cast<int>(look.seen.ClickWaitTimer));
+    meals.insert(look.seen.FoodChoice);
+  }
+  std::set<int> zeroToNine, zeroToTwelve;
+  for (int s = 0; s < record::FirstWaitRange; ++s) zeroToNine.insert(s);
+  for (int s = 0; s < record::LaterWaitRange; ++s) zeroToTwelve.insert(s);
+  EXPECT_EQ(first, zeroToNine);
+  EXPECT_EQ(meals, (std::set<int>{0, 1, 2}));
+  // The later ones, drawn as each bite ends.
+  std::set<int> later;
+  for (unsigned seed = 1; seed <= 30; ++seed) {
+    std::srand(seed);
+    FrameDriver driver = StandingIn(61, LakeTexture, Rect(record::RoomView));
+    const std::vector<float> waits = PlayFishing(driver, [](int f, int) { return f % 3 == 0; });
+    ASSERT_EQ(waits.size(), 1u + record::Bites);
+    for (std::size_t i = 1; i < waits.size(); ++i) {
+      EXPECT_EQ(waits[i], std::floor(waits[i]));
+      later.insert(static_cast<int>(waits[i]));
+    }
+  }
+  EXPECT_EQ(later, zeroToTwelve);
 }
 
 }  // namespace

@@ -1,35 +1,47 @@
+// The moments that move on by themselves, each on the frame its countdown
+// runs out, the countdown run beside the game as the description gives it.
 #include <gtest/gtest.h>
 
+#include "harness/ByName.h"
+#include "harness/DescribedTime.h"
 #include "harness/Scenes.h"
 #include "harness/ScreenReader.h"
+#include "record/Sounds.h"
+#include "record/Timelines.h"
 #include "story/TimedEvents.h"
-#include "world/SceneTable.h"
-#include "core/Views.h"
 
 namespace {
+
+int StopsOf(const RecordingAudio& audio, const char* name) {
+  int n = 0;
+  for (const SoundCall& call : audio.calls) n += call.kind == SoundCall::Kind::Stop && call.sound == SoundNamed(name);
+  return n;
+}
 
 TEST(TelevisionEvening, FiveSecondsThenTheCardForSixThenMorning) {
   FrameDriver driver = ArrivedIn(13);
   driver.state.UseActive = true;  // from the meal and the computer
-  EXPECT_TRUE(driver.rec.audio.playing[KittySongSound]);
-  int tv = 0;
-  while (!driver.state.FadingOut) {
-    driver.Step();
-    ++tv;
-    ASSERT_LT(tv, 1000);
+  EXPECT_TRUE(driver.rec.audio.playing[SoundNamed("KittySongSound")]);
+  Timer tv{record::TelevisionTime};
+  Timer nextDay{record::NextDayTime};
+  bool held = false;
+  int fadeOn = -1, morningOn = -1;
+  for (int f = 1; f < 60 * 20 && morningOn < 0; ++f) {
+    const float dt = StepTimed(driver);
+    const bool fades = !held && tv.BelowZeroAfter(dt);
+    held = held || fades;  // the hold starts lowering its own timer in the same frame
+    const bool morning = held && nextDay.BelowZeroAfter(dt);
+    ASSERT_EQ(driver.state.FadingOut || driver.state.FadingIn, held) << "frame " << f;
+    // Stopped from then on in every frame of scene 13, to no further effect.
+    EXPECT_EQ(StopsOf(driver.rec.audio, "KittySongSound"), held ? 1 : 0) << "frame " << f;
+    if (fades) fadeOn = f;
+    if (morning) morningOn = f;
+    ASSERT_EQ(driver.state.SceneIndex, morning ? 14 : 13) << "frame " << f;
   }
-  EXPECT_NEAR(tv / 60.0, 5.0, 0.05);
-  EXPECT_TRUE(driver.state.NextDayHold);
-  EXPECT_FALSE(driver.rec.audio.playing[KittySongSound]);
-  int held = 0;
-  while (driver.state.SceneIndex == 13) {
-    driver.Step();
-    ++held;
-    ASSERT_LT(held, 1000);
-  }
-  EXPECT_NEAR(held / 60.0, 6.0, 0.05) << "counted from the start of the fade";
-  EXPECT_EQ(driver.state.BackgroundTexture, HouseBedRoomBedTexture);
-  EXPECT_EQ(driver.state.BackgroundRect, RoomView);
+  ASSERT_GT(fadeOn, 0);
+  ASSERT_GT(morningOn, 0);
+  EXPECT_EQ(NameOf(driver.state.BackgroundTexture), "HouseBedRoomBedTexture");
+  EXPECT_EQ(driver.state.BackgroundRect, Rect(record::RoomView));
   EXPECT_EQ(driver.state.MessageIndex, 16);
   EXPECT_TRUE(DialogueBandShown(driver.rec.drawing));
   EXPECT_NE(DrawnDialogueText(driver.rec.drawing), "MORNING AGAIN.") << "the line shows from the next frame";
@@ -38,40 +50,46 @@ TEST(TelevisionEvening, FiveSecondsThenTheCardForSixThenMorning) {
   EXPECT_EQ(DrawnDialogueText(driver.rec.drawing), "MORNING AGAIN.");
 }
 
-TEST(FirstCabinNight, TheCardThenTheCabinBed) {
+TEST(FirstCabinNight, TheCardFromTheRowForSixSecondsThenTheCabinBed) {
   FrameDriver driver;
   driver.Frame();
   driver.state.SceneIndex = 48;
   driver.state.DialogueActive = false;
   driver.state.FadingOut = true;
   driver.RunUntil([](const GameState& s) { return s.SceneIndex == 49; });
-  int card = 0;
-  while (driver.state.SceneIndex == 49) {
-    driver.Step();
-    card += driver.rec.drawing.Drew(NextDayTexture);
-    ASSERT_LT(driver.frames, 2000u);
+  Timer nextDay{record::NextDayTime};  // lowered from the frame after the row
+  for (int f = 1; f < 60 * 10; ++f) {
+    const bool wakes = nextDay.BelowZeroAfter(StepTimed(driver));
+    ASSERT_EQ(driver.state.SceneIndex, wakes ? 50 : 49) << "frame " << f;
+    if (wakes) break;
+    ASSERT_TRUE(driver.rec.drawing.Drew(NextDayTexture)) << "frame " << f;
+    const auto card = driver.rec.drawing.DrawsOf(NextDayTexture);
+    EXPECT_EQ(card[0].dest, Rect(record::NextDayCard));
   }
-  EXPECT_NEAR(card / 60.0, 6.0, 0.05);
-  EXPECT_EQ(driver.state.SceneIndex, 50);
-  EXPECT_EQ(driver.state.BackgroundTexture, CabinBedTexture);
+  EXPECT_EQ(NameOf(driver.state.BackgroundTexture), "CabinBedTexture");
+  EXPECT_EQ(driver.state.BackgroundRect, Rect(record::RoomView));
   EXPECT_EQ(driver.state.MessageIndex, 84);
+  EXPECT_TRUE(driver.state.DialogueActive);
 }
 
 TEST(LightsOut, TwoSecondsOfDarkThenALaughAndTheBathroom) {
   FrameDriver driver = ArrivedIn(36);
   EXPECT_EQ(driver.state.NightTint, 255);
-  int dark = 0;
-  while (driver.state.SceneIndex == 36) {
-    driver.Step();
-    ++dark;
-    ASSERT_LT(dark, 1000);
-  }
-  EXPECT_NEAR(dark / 60.0, 2.0, 0.05);
-  EXPECT_EQ(driver.rec.audio.TimesPlayed(HeheFile), 1);
-  EXPECT_EQ(driver.state.SceneIndex, 37);
+  Timer dark{record::LightsOutTime};
+  const Moment m = Race(
+      driver, [&](float dt) { return dark.BelowZeroAfter(dt); },
+      [&] { return driver.rec.audio.TimesPlayed(record::played::Hehe) == 1; });
+  EXPECT_EQ(m.observed, m.expected);
+  // Back from full black: the fade is drawn opaque in that frame, then lifts.
+  const auto fills = driver.rec.drawing.Fills();
+  ASSERT_GE(fills.size(), 2u);
+  EXPECT_EQ(fills[1].color, Colour(record::FadeColour, 255));
+  EXPECT_EQ(driver.state.SceneIndex, 37) << "the fade's first step in the same frame applies row 36";
   EXPECT_EQ(driver.state.NightTint, 0);
   EXPECT_TRUE(driver.state.FadingIn);
-  driver.RunSeconds(3);
+  int laughs = 0;
+  for (int f = 0; f < 180; ++f) driver.Step(), laughs += driver.rec.audio.TimesPlayed(record::played::Hehe);
+  EXPECT_EQ(laughs, 0);
   EXPECT_EQ(driver.state.SceneIndex, 37) << "once only";
 }
 
@@ -84,9 +102,32 @@ TEST(Countdowns, ATimerLandingExactlyOnZeroFiresOneFrameLater) {
   UpdateLightsOut(state, audio);
   UpdateLightsOut(state, audio);
   EXPECT_EQ(state.LightsOutTimer, 0.0f);
-  EXPECT_EQ(audio.TimesPlayed(HeheFile), 0);
+  EXPECT_EQ(audio.TimesPlayed(record::played::Hehe), 0);
   UpdateLightsOut(state, audio);
-  EXPECT_EQ(audio.TimesPlayed(HeheFile), 1);
+  EXPECT_EQ(audio.TimesPlayed(record::played::Hehe), 1);
+
+  // The television counts only while its use is under way and nothing can be used.
+  state.SceneIndex = 13;
+  state.UseActive = true;
+  state.UseReady = true;
+  state.TelevisionTimer = 0.125f;
+  UpdateTimedEvents(state, audio);
+  EXPECT_EQ(state.TelevisionTimer, 0.125f);
+  state.UseActive = false;
+  state.UseReady = false;
+  UpdateTimedEvents(state, audio);
+  EXPECT_EQ(state.TelevisionTimer, 0.125f);
+  // It and the card compare after lowering too.
+  state.UseActive = true;
+  UpdateTimedEvents(state, audio);
+  EXPECT_FALSE(state.NextDayHold);
+  UpdateTimedEvents(state, audio);
+  EXPECT_TRUE(state.NextDayHold);
+  state.NextDayTimer = 0.125f;
+  UpdateTimedEvents(state, audio);
+  EXPECT_EQ(state.SceneIndex, 13);
+  UpdateTimedEvents(state, audio);
+  EXPECT_EQ(state.SceneIndex, 14);
 
   // The telephone tests before it subtracts: ringing starts the frame after it reaches 0.
   state.SceneIndex = 69;
@@ -101,24 +142,25 @@ TEST(Countdowns, ATimerLandingExactlyOnZeroFiresOneFrameLater) {
 
 TEST(Telephone, RingsAfterFiveSecondsAndThePlayerNoticesFourLater) {
   FrameDriver driver = ArrivedIn(69);
-  EXPECT_TRUE(driver.rec.audio.playing[GiberishSound]);
-  int frames = 0;
-  while (!driver.state.PhoneRinging) {
-    driver.Step();
-    ++frames;
-    ASSERT_LT(frames, 1000);
-  }
-  EXPECT_NEAR(frames / 60.0, 5.0, 0.05);
-  EXPECT_TRUE(driver.rec.audio.playing[TelephoneSound]);
-  EXPECT_TRUE(driver.rec.audio.looping[TelephoneSound]);
+  EXPECT_TRUE(driver.rec.audio.playing[SoundNamed("GiberishSound")]);
+  // Both steps each frame: the ringing, then (in the same frame too) the wait
+  // until the player notices; each tests its timer before lowering it.
+  Timer phone{record::PhoneRingsAfter};
+  bool ringing = false;
+  auto rings = [&](float dt) {
+    if (!ringing && phone.TestedFirst(dt)) ringing = true, phone.left = record::PhoneNoticedAfter;
+    return ringing;
+  };
+  Moment ring = Race(driver, rings, [&] { return driver.state.PhoneRinging; });
+  EXPECT_EQ(ring.observed, ring.expected);
+  const SoundId telephone = SoundNamed("TelephoneSound");
+  EXPECT_TRUE(driver.rec.audio.playing[telephone] && driver.rec.audio.looping[telephone]);
   EXPECT_EQ(driver.state.MessageIndex, 111);
-  EXPECT_FALSE(driver.state.DialogueActive);
-  frames = 0;
-  while (!driver.state.DialogueActive) {
-    driver.Step();
-    ++frames;
-  }
-  EXPECT_NEAR(frames / 60.0, 4.0, 0.05);
+  EXPECT_FALSE(driver.state.DialogueActive) << "the box stays closed for now";
+  phone.left -= ring.lastDelta;  // lowered in the frame the ringing started too
+  Moment noticed = Race(
+      driver, [&](float dt) { return phone.TestedFirst(dt); }, [&] { return driver.state.DialogueActive; });
+  EXPECT_EQ(noticed.observed, noticed.expected);
   driver.Step();  // the first line is on screen
   for (int line = 111; line < 117; ++line) {
     driver.ReleaseReturn();
@@ -129,7 +171,7 @@ TEST(Telephone, RingsAfterFiveSecondsAndThePlayerNoticesFourLater) {
   EXPECT_TRUE(driver.state.ExitReady);
   driver.RunSeconds(5);
   EXPECT_FALSE(driver.state.DialogueActive) << "the thoughts do not come back";
-  EXPECT_TRUE(driver.rec.audio.playing[TelephoneSound]) << "it rings until answered";
+  EXPECT_TRUE(driver.rec.audio.playing[telephone]) << "it rings until answered";
 }
 
 }  // namespace
