@@ -6,14 +6,24 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "RecordingPlatform.h"
 #include "platform/System.h"
 
 // Draws on the real renderer and records the calls for the Player to read.
+// With drawEveryFrame off, only the textures' blend, alpha and scaling reach
+// the real renderer as they come (they last from frame to frame); the frames
+// themselves are drawn only when asked, by redrawing the recorded calls. A
+// software renderer spends almost all of a played-through game's time drawing
+// frames nobody looks at.
 class TeeDrawing final : public Drawing {
  public:
   TeeDrawing(Drawing& real, RecordingDrawing& record) : real_(real), record_(record) {}
+  // Draws and presents the recorded frame on the real renderer.
+  void Redraw(const std::vector<DrawCall>& calls);
+  bool drawEveryFrame = true;
+
   void Clear() override;
   void Present() override;
   void SetDrawColor(Rgba color) override;
@@ -73,6 +83,10 @@ class PlayedSystem final : public System {
   void DestroyWindow() override { real_.DestroyWindow(); }
   void Quit() override { real_.Quit(); }
   Platform& GamePlatform() override;
+  // Frames reach the window only through RedrawRecorded.
+  void DrawOnlyWhenAsked();
+  // The recorded frame, drawn and presented in the window.
+  void RedrawRecorded();
 
   RecordingDrawing recording;
   ScriptedInput playerInput;
