@@ -6,6 +6,7 @@
 #include "BenchClock.h"
 #include "harness/FakeSystem.h"
 #include "harness/Playthrough.h"
+#include "harness/SteppingClock.h"
 
 namespace {
 
@@ -102,16 +103,6 @@ class ReplayInput final : public Input {
  private:
   FrameInput frame_;
   int next_ = 0;
-};
-
-// The same clock as the recording's: it moves on by the frame's step each time it is read.
-class SteppingClock final : public Clock {
- public:
-  std::uint64_t TicksMs() override { return now_ += step; }
-  std::uint64_t step = 16;
-
- private:
-  std::uint64_t now_ = 0;
 };
 
 class NullSystem final : public System {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "RecordingPlatform.h"
+#include "SteppingClock.h"
 #include "platform/System.h"
 
 // Draws on the real renderer and records the calls for the Player to read.
@@ -50,15 +51,6 @@ class PlayerInput final : public Input {
  private:
   Input& real_;
   ScriptedInput& player_;
-};
-
-class SteppingClock final : public Clock {
- public:
-  std::uint64_t TicksMs() override { return now_ += step; }
-  std::uint64_t step = 16;
-
- private:
-  std::uint64_t now_ = 0;
 };
 
 // The real system, with the Player's input and clock in the game's platform.
