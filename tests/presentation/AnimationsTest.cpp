@@ -51,7 +51,8 @@ TEST(CarRides, BlackLeadInThenTheRideWithItsThoughtsAndOneDip) {
   EXPECT_EQ(NameOf(driver.state.BackgroundTexture), "ForestEntranceTexture");
 }
 
-TEST(Campfire, TheCameraFlashesOnceInTheGameAfterLineFiftyEight) {
+// The first campfire lit by Return at it: its flicker starts.
+FrameDriver LitFirstCampfire() {
   FrameDriver driver;
   driver.Frame();
   driver.state.SceneIndex = 31;
@@ -59,13 +60,25 @@ TEST(Campfire, TheCameraFlashesOnceInTheGameAfterLineFiftyEight) {
   driver.state.DialogueActive = false;
   driver.ReleaseReturn();
   driver.Frame();
+  return driver;
+}
+
+// White full-screen fills in the last frame's calls.
+int WhiteFills(const RecordingDrawing& drawing) {
+  int white = 0;
+  for (const DrawCall& fill : drawing.Fills())
+    if (fill.color == Rgba{255, 255, 255, 255}) ++white;
+  return white;
+}
+
+TEST(Campfire, TheCameraFlashesOnceInTheGameAfterLineFiftyEight) {
+  FrameDriver driver = LitFirstCampfire();
   ASSERT_EQ(driver.state.AnimationKind, CampfireFlicker);
   auto whiteFrames = [&](int frames) {
     int white = 0;
     for (int i = 0; i < frames; ++i) {
       driver.Step();
-      for (const DrawCall& fill : driver.rec.drawing.Fills())
-        if (fill.color == Rgba{255, 255, 255, 255}) ++white;
+      white += WhiteFills(driver.rec.drawing);
     }
     return white;
   };
@@ -81,8 +94,7 @@ TEST(Campfire, TheCameraFlashesOnceInTheGameAfterLineFiftyEight) {
   for (int i = 0; i < 300; ++i) {
     driver.Step();
     sounds += driver.rec.audio.TimesPlayed(record::played::CameraFlash);
-    for (const DrawCall& fill : driver.rec.drawing.Fills())
-      if (fill.color == Rgba{255, 255, 255, 255}) ++white;
+    white += WhiteFills(driver.rec.drawing);
   }
   EXPECT_EQ(white, 10);
   EXPECT_EQ(sounds, 1);
@@ -98,13 +110,7 @@ TEST(Campfire, TheCameraFlashesOnceInTheGameAfterLineFiftyEight) {
 
 TEST(Campfire, TheFlashLastsTenSixtiethsOfASecondOnEveryDisplay) {
   for (double hz : {20.0, 30.0, 60.0, 144.0, 240.0, 360.0}) {
-    FrameDriver driver;
-    driver.Frame();
-    driver.state.SceneIndex = 31;
-    driver.state.UseReady = true;
-    driver.state.DialogueActive = false;
-    driver.ReleaseReturn();
-    driver.Frame();
+    FrameDriver driver = LitFirstCampfire();
     driver.state.MessageIndex = 59;  // the thoughts are past line 58
     driver.SetRate(hz);
     double white = 0;
@@ -112,8 +118,7 @@ TEST(Campfire, TheFlashLastsTenSixtiethsOfASecondOnEveryDisplay) {
     for (int i = 0; i < static_cast<int>(3 * hz); ++i) {
       driver.Step();
       sounds += driver.rec.audio.TimesPlayed(record::played::CameraFlash);
-      for (const DrawCall& fill : driver.rec.drawing.Fills())
-        if (fill.color == Rgba{255, 255, 255, 255}) white += 1 / hz;
+      white += WhiteFills(driver.rec.drawing) / hz;
     }
     // Ten frames at 60 Hz: the white is on screen for 10/60 s, to a display frame.
     EXPECT_NEAR(white, 10 / 60.0, 1 / hz + 0.001) << hz << " Hz";
