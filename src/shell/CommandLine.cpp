@@ -18,6 +18,10 @@ LaunchRequest ReadCommandLine(int argc, const char* const* argv) {
       version = true;
     } else if (argument == "--windowed") {
       request.windowed = true;
+    } else if (argument == "--captions") {
+      request.options.Captions = true;
+    } else if (argument == "--reduce-flashing") {
+      request.options.ReduceFlashing = true;
     } else {
       request.action = LaunchAction::Refuse;
       request.error = argument.starts_with("-") ? "unknown option '" + std::string(argument) + "'"
@@ -33,7 +37,7 @@ LaunchRequest ReadCommandLine(int argc, const char* const* argv) {
 }
 
 std::string UsageText() {
-  return "Usage: tarnwick [--windowed]\n"
+  return "Usage: tarnwick [--windowed] [--captions] [--reduce-flashing]\n"
          "       tarnwick --help | --version\n"
          "\n"
          "A short first-person horror adventure. It opens full screen, with the picture\n"
@@ -41,9 +45,13 @@ std::string UsageText() {
          "the working directory (the installed launcher starts it where they lie).\n"
          "\n"
          "Options:\n"
-         "  --windowed   play in an 800 by 600 window that can be resized\n"
-         "  --help       print this help and exit\n"
-         "  --version    print the version and exit\n"
+         "  --windowed          play in an 800 by 600 window that can be resized\n"
+         "  --captions          show words at the top of the screen for the sounds\n"
+         "                      that tell the story\n"
+         "  --reduce-flashing   soften the camera flash, the scares and every other\n"
+         "                      sudden full-screen change of light\n"
+         "  --help              print this help and exit\n"
+         "  --version           print the version and exit\n"
          "\n"
          "Keys:\n"
          "  Arrow keys or W A S D   look around and walk\n"

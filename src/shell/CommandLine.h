@@ -4,11 +4,14 @@
 
 #include <string>
 
+#include "core/GameOptions.h"
+
 enum class LaunchAction { Play, PrintHelp, PrintVersion, Refuse };
 
 struct LaunchRequest {
   LaunchAction action = LaunchAction::Play;
   bool windowed = false;
+  GameOptions options;
   std::string error;  // one line, for Refuse
 };
 

@@ -1,11 +1,21 @@
 // Tarnwick's entry point: the command line, then the real window, keyboard and
-// sound, handed to the program.
+// sound, handed to the program, whose frames the platform's frame loop runs.
 #include <cstdio>
 #include <memory>
 
+#include "platform/FrameLoop.h"
 #include "platform/RealSystem.h"
 #include "shell/CommandLine.h"
 #include "shell/Program.h"
+
+namespace {
+
+// They outlive main in a browser, where the page's animation frames go on
+// calling the program after main has returned.
+std::unique_ptr<System> realSystem;
+std::unique_ptr<ProgramRun> program;
+
+}  // namespace
 
 int main(int argc, char** argv) {
   const LaunchRequest request = ReadCommandLine(argc, argv);
@@ -22,7 +32,8 @@ int main(int argc, char** argv) {
     case LaunchAction::Play:
       break;
   }
-  const std::unique_ptr<System> system =
-      MakeRealSystem(request.windowed ? WindowMode::Windowed : WindowMode::FullScreen);
-  return RunProgram(*system);
+  realSystem = MakeRealSystem(request.windowed ? WindowMode::Windowed : WindowMode::FullScreen);
+  program = std::make_unique<ProgramRun>(*realSystem, request.options);
+  if (!program->Start()) return EndRun(program->ExitStatus());
+  return RunFrameLoop([] { return program->Step(); }, [] { return program->ExitStatus(); });
 }

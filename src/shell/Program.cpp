@@ -19,37 +19,65 @@ void Teardown(System& system) {
 
 }  // namespace
 
-int RunProgram(System& system, FrameObserver* observer) {
-  system.InitSubsystems();
+ProgramRun::ProgramRun(System& system, const GameOptions& options, FrameObserver* observer)
+    : system_(system), options_(options), observer_(observer), state_(InitialGameState()) {}
+
+bool ProgramRun::Start() {
+  phase_ = Phase::Ended;
+  exitStatus_ = 1;
+  system_.InitSubsystems();
   // All three are attempted before the one test.
-  const bool window = system.CreateWindow();
-  const bool renderer = system.CreateRenderer();
-  const bool audio = system.InitAudioEngine();
+  const bool window = system_.CreateWindow();
+  const bool renderer = system_.CreateRenderer();
+  const bool audio = system_.InitAudioEngine();
   if (!window || !renderer || !audio) {
-    system.Quit();
-    return 1;
+    system_.Quit();
+    return false;
   }
-  system.ConfigureDisplay();
-  system.SetMasterVolume(1.5f);
-  std::srand(system.RandomSeed());
+  system_.ConfigureDisplay();
+  system_.SetMasterVolume(1.5f);
+  std::srand(system_.RandomSeed());
 
   // A missing picture has been logged and the platform shut down; the audio
   // engine is left as it is, nothing having played yet.
-  if (!LoadAllTextures(system)) return 1;
-  CreateAllSounds(system);
+  if (!LoadAllTextures(system_)) return false;
+  CreateAllSounds(system_);
 
-  Platform& platform = system.GamePlatform();
-  GameState state = InitialGameState();
-  state.LastTicks = platform.clock.TicksMs();
-  ApplyTextureSettings(platform.drawing, state.BackgroundTexture);
+  Platform& platform = system_.GamePlatform();
+  state_ = InitialGameState();
+  state_.LastTicks = platform.clock.TicksMs();
+  ApplyTextureSettings(platform.drawing, state_.BackgroundTexture);
+  StartTitleMusic(platform.audio);
+  phase_ = Phase::Title;
+  exitStatus_ = 0;
+  return true;
+}
 
-  RunTitle(state, platform, observer);
-  // A quit on the title leaves TitleRunning set: straight to teardown.
-  if (!state.TitleRunning) {
-    do {
-      if (observer) observer->BeforeFrame(state);
-    } while (RunGameFrame(state, platform) == FrameResult::Continue);
+bool ProgramRun::Step() {
+  Platform& platform = system_.GamePlatform();
+  if (phase_ == Phase::Title && !state_.TitleRunning) {
+    EnterGameFromTitle(state_);
+    phase_ = Phase::Game;
   }
-  Teardown(system);
-  return 0;
+  if (phase_ == Phase::Ended || phase_ == Phase::NotStarted) return false;
+
+  if (observer_) observer_->BeforeFrame(state_);
+  const FrameResult result =
+      phase_ == Phase::Title ? RunTitleFrame(state_, platform) : RunGameFrame(state_, platform);
+  // A quit on the title leaves TitleRunning set: straight to teardown.
+  if (result == FrameResult::Quit) End();
+  return phase_ != Phase::Ended;
+}
+
+void ProgramRun::End() {
+  Teardown(system_);
+  phase_ = Phase::Ended;
+}
+
+int RunProgram(System& system, FrameObserver* observer, const GameOptions& options) {
+  ProgramRun run(system, options, observer);
+  if (run.Start())
+    while (run.Step()) {
+    }
+  return run.ExitStatus();
 }
