@@ -66,6 +66,14 @@ void MiniaudioAudio::UninitEngine() {
   engine_->states.fill(SoundState::NotCreated);
 }
 
+void MiniaudioAudio::Pause() {
+  if (engine_->engineReady) ma_engine_stop(&engine_->engine);
+}
+
+void MiniaudioAudio::Resume() {
+  if (engine_->engineReady) ma_engine_start(&engine_->engine);
+}
+
 void MiniaudioAudio::Start(SoundId id) {
   if (ma_sound* sound = engine_->Ready(id)) ma_sound_start(sound);
 }

@@ -33,6 +33,11 @@ class MiniaudioAudio final : public Audio {
   void CreateSound(SoundId sound, const char* path);
   SoundState State(SoundId sound) const;
 
+  // Silences the whole engine and brings it back where it was: every sound
+  // keeps its place. For a browser tab that is hidden and shown again.
+  void Pause();
+  void Resume();
+
   // The sounds, then the engine; all audio stops. Safe to call more than once.
   void UninitEngine();
 

@@ -1,5 +1,9 @@
 #include "platform/SdlSystem.h"
 
+#ifdef __EMSCRIPTEN__
+#include <emscripten/html5.h>
+#endif
+
 std::unique_ptr<System> MakeRealSystem(WindowMode mode) { return std::make_unique<SdlSystem>(mode); }
 
 namespace {
@@ -27,7 +31,9 @@ void SdlSystem::InitSubsystems() {
   // would play on with no window anyone can see. Only drivers that show a
   // window will do (unless SDL_VIDEODRIVER names another), so that no display
   // means no window, and the program ends with status 1.
+#ifndef __EMSCRIPTEN__
   if (!SDL_GetHint(SDL_HINT_VIDEODRIVER)) SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11,wayland,kmsdrm");
+#endif
   SDL_Init(SDL_INIT_VIDEO);
   SDL_Init(SDL_INIT_AUDIO);
   sdlStarted_ = true;
@@ -48,10 +54,38 @@ bool SdlSystem::CreateRenderer() {
   return renderer_ != nullptr;
 }
 
-bool SdlSystem::InitAudioEngine() { return audio_.InitEngine(); }
+#ifdef __EMSCRIPTEN__
+namespace {
+
+// In a browser a hidden tab gets no animation frames, so the game stands
+// still; its sound stops with it and goes on when the tab is shown again.
+EM_BOOL PauseSoundWhileHidden(int, const EmscriptenVisibilityChangeEvent* event, void* audio) {
+  if (event->hidden)
+    static_cast<MiniaudioAudio*>(audio)->Pause();
+  else
+    static_cast<MiniaudioAudio*>(audio)->Resume();
+  return EM_FALSE;
+}
+
+}  // namespace
+#endif
+
+bool SdlSystem::InitAudioEngine() {
+  const bool ready = audio_.InitEngine();
+#ifdef __EMSCRIPTEN__
+  if (ready) emscripten_set_visibilitychange_callback(&audio_, EM_FALSE, PauseSoundWhileHidden);
+#endif
+  return ready;
+}
 
 void SdlSystem::ConfigureDisplay() {
+#ifdef __EMSCRIPTEN__
+  // In a browser the page is the window: the canvas fills it, and only a click
+  // may take it full screen (the page's button does).
+  (void)mode_;
+#else
   if (mode_ == WindowMode::FullScreen) SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
+#endif
   SDL_SetRenderDrawBlendMode(renderer_, SDL_BLENDMODE_BLEND);
   // An 800 by 600 screen, scaled to the display with black bars.
   SDL_RenderSetLogicalSize(renderer_, LogicalWidth, LogicalHeight);
@@ -93,7 +127,12 @@ void SdlSystem::Log(const char* message) {
 
 void SdlSystem::CreateSound(SoundId sound, const char* path) { audio_.CreateSound(sound, path); }
 
-void SdlSystem::UninitAudioEngine() { audio_.UninitEngine(); }
+void SdlSystem::UninitAudioEngine() {
+#ifdef __EMSCRIPTEN__
+  emscripten_set_visibilitychange_callback(nullptr, EM_FALSE, nullptr);
+#endif
+  audio_.UninitEngine();
+}
 
 void SdlSystem::DestroyTexture(TextureId id) {
   if (SDL_Texture* texture = drawing_.Texture(id)) {

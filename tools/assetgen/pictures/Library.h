@@ -4,6 +4,8 @@
 
 #include <array>
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "Canvas.h"
 #include "core/TextureCatalog.h"
@@ -28,6 +30,8 @@ void AddCabinCloseUps(Painters& p);
 void AddCabinOutsidePictures(Painters& p);
 void AddCreaturePictures(Painters& p);
 void AddTextPictures(Painters& p);
+// The web page's pictures by file name.
+std::vector<std::pair<const char*, Canvas>> PaintWebPagePictures();
 void AddSpritePictures(Painters& p);
 void AddFontSheets(Painters& p);
 void AddOverlays(Painters& p);

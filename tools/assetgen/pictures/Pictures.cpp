@@ -114,3 +114,8 @@ void PaintPictures(const std::filesystem::path& assetsDir) {
   if (dir.filename().empty()) dir = dir.parent_path();
   WritePng(dir.parent_path() / "contact-sheet.png", MakeContactSheet(images));
 }
+
+void PaintWebPagePictures(const std::filesystem::path& dir) {
+  std::filesystem::create_directories(dir);
+  for (const auto& [name, picture] : art::PaintWebPagePictures()) art::WritePng(dir / name, picture);
+}

@@ -2,6 +2,8 @@
 // the title over the cabin at night, the warning before it, the tip, the
 // next-day card, the game-over screen and the closing screen.
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "Library.h"
 #include "Outdoor.h"
@@ -23,9 +25,9 @@ void Stars(Canvas& c, int horizon, std::uint32_t seed) {
       if (Hash(x, y, seed) > 0.992f) c.Set(x, y, Hash(x, y, seed + 1) > 0.5f ? PaleCold : Cold);
 }
 
-// The title: the cabin at night among black pines, one window lit, a thin
-// moon; the name above, the keys below.
-Canvas PaintTitle() {
+// The cabin at night among black pines, one window lit, a thin moon; the
+// name above it.
+Canvas TitleScene() {
   Canvas c(ScreenWidth, ScreenHeight);
   PaintSky(c, 100, NightSky, 0.85f, 0.1f);
   Stars(c, 100, 901);
@@ -46,6 +48,12 @@ Canvas PaintTitle() {
     for (int y = std::max(0, top); y < 150; ++y) c.Set(x, y, Ink);
   }
   DrawTextCentered(c, 100, 14, "TARNWICK", Bone, 3, RedDeep);
+  return c;
+}
+
+// The title: the keys below the scene.
+Canvas PaintTitle() {
+  Canvas c = TitleScene();
   DrawTextCentered(c, 100, 128, "PRESS ENTER", Dawn, 1, Ink);
   DrawTextCentered(c, 100, 138, "SHIFT TO QUIT", Cold, 1, Ink);
   return c;
@@ -105,19 +113,43 @@ Canvas PaintGameOver() {
   return c;
 }
 
-// The closing screen: first light over the forest, the words above it.
-Canvas PaintThanks() {
+// First light over the forest.
+Canvas FirstLight() {
   Canvas c(ScreenWidth, ScreenHeight);
   constexpr Color Morning[] = {Night, Dusk, Slate, Blush, Sand, Dawn};
   PaintSky(c, 112, Morning, 0.95f, 0.05f);
   DistantForest(c, 112, 911, 0.55f, 0.1f, 3, 0.0f);
   ShadeRect(c, 0, 118, 200, 150, [](int x, int y) { return RampAt(ForestRamp, 0.05f, x, y); });
+  return c;
+}
+
+// The closing screen: the words over first light.
+Canvas PaintThanks() {
+  Canvas c = FirstLight();
   DrawTextCentered(c, 100, 38, "THANKS FOR PLAYING", Bone, 2, Ink);
   DrawTextCentered(c, 100, 60, "HOLD SHIFT TO QUIT", Dawn, 1, Ink);
   return c;
 }
 
 }  // namespace
+
+// The web page's own pictures, shown around the game in a browser: the title
+// scene while the game loads (the bar is the page's) and as the cover that
+// waits for a click, and the closing words once the player has quit (a
+// browser tab has no Shift to hold: closing it is quitting).
+std::vector<std::pair<const char*, Canvas>> PaintWebPagePictures() {
+  std::vector<std::pair<const char*, Canvas>> pictures;
+  Canvas loading = TitleScene();
+  DrawTextCentered(loading, 100, 124, "LOADING", Cold, 1, Ink);
+  pictures.emplace_back("loading.png", loading);
+  Canvas cover = TitleScene();
+  DrawTextCentered(cover, 100, 128, "CLICK TO PLAY", Dawn, 1, Ink);
+  pictures.emplace_back("cover.png", cover);
+  Canvas thanks = FirstLight();
+  DrawTextCentered(thanks, 100, 38, "THANKS FOR PLAYING", Bone, 2, Ink);
+  pictures.emplace_back("thanks.png", thanks);
+  return pictures;
+}
 
 void AddTextPictures(Painters& p) {
   p[MenuTexture] = PaintTitle;
