@@ -12,7 +12,7 @@
 #include "world/Fade.h"
 #include "world/Uses.h"
 
-void DrawFrameLayers(GameState& state, Platform& platform) {
+void DrawFrameLayers(GameState& state, Platform& platform, const GameOptions& /*options*/) {
   Drawing& drawing = platform.drawing;
   drawing.Clear();
   drawing.DrawTexture(state.BackgroundTexture, nullptr, state.BackgroundRect);

@@ -1,8 +1,10 @@
 #pragma once
 #include "platform/Platform.h"
+#include "core/GameOptions.h"
 #include "core/GameState.h"
 
 // Draws one game frame, layer by layer, with the logic that sits between the
 // layers called at its place, then presents it. This is the one place that
 // decides what covers what.
-void DrawFrameLayers(GameState& state, Platform& platform);
+// What the player has turned on adds its own layers.
+void DrawFrameLayers(GameState& state, Platform& platform, const GameOptions& options);

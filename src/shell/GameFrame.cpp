@@ -12,7 +12,7 @@
 #include "world/Uses.h"
 #include "world/Walking.h"
 
-FrameResult RunGameFrame(GameState& state, Platform& platform) {
+FrameResult RunGameFrame(GameState& state, Platform& platform, const GameOptions& options) {
   // Every picture that ever serves as the backdrop is scaled nearest-neighbour.
   platform.drawing.SetTextureNearest(state.BackgroundTexture);
   TickFrameClock(state, platform.clock);
@@ -41,7 +41,7 @@ FrameResult RunGameFrame(GameState& state, Platform& platform) {
   UpdateThreat(state, platform.audio);
   UpdateCloset(state, platform.audio);
 
-  DrawFrameLayers(state, platform);
+  DrawFrameLayers(state, platform, options);
   return FrameResult::Continue;
 }
 

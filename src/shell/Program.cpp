@@ -63,7 +63,7 @@ bool ProgramRun::Step() {
 
   if (observer_) observer_->BeforeFrame(state_);
   const FrameResult result =
-      phase_ == Phase::Title ? RunTitleFrame(state_, platform) : RunGameFrame(state_, platform);
+      phase_ == Phase::Title ? RunTitleFrame(state_, platform, options_) : RunGameFrame(state_, platform, options_);
   // A quit on the title leaves TitleRunning set: straight to teardown.
   if (result == FrameResult::Quit) End();
   return phase_ != Phase::Ended;

@@ -45,7 +45,7 @@ void StartTitleMusic(Audio& audio) {
   }
 }
 
-FrameResult RunTitleFrame(GameState& state, Platform& platform) {
+FrameResult RunTitleFrame(GameState& state, Platform& platform, const GameOptions& /*options*/) {
   switch (platform.input.PollEvent()) {
     case InputEvent::Quit:
     case InputEvent::ShiftReleased:

@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/Platform.h"
 #include "shell/GameFrame.h"
+#include "core/GameOptions.h"
 #include "core/GameState.h"
 
 // The title screen's music and ambience, started before its first frame.
@@ -9,7 +10,7 @@ void StartTitleMusic(Audio& audio);
 // One frame of the title screen: the intro picture fading away, Return (once
 // the intro has gone) darkening to the tip picture, Shift or closing the
 // window leaving the program.
-FrameResult RunTitleFrame(GameState& state, Platform& platform);
+FrameResult RunTitleFrame(GameState& state, Platform& platform, const GameOptions& options = {});
 
 // Runs the title until it hands over to the game (TitleRunning false) or a
 // quit is asked for (TitleRunning still true).
