@@ -7,14 +7,19 @@ namespace {
 
 FrameStep webFrame = nullptr;
 ExitStatusOf webExitStatus = nullptr;
+int framesRun = 0;
 
 void WebAnimationFrame() {
+  ++framesRun;
   if (webFrame()) return;
   emscripten_cancel_main_loop();
   EndRun(webExitStatus());
 }
 
 }  // namespace
+
+// How many frames have run: for the page's tests and measurements.
+extern "C" EMSCRIPTEN_KEEPALIVE int tarnwick_frames_run() { return framesRun; }
 
 // The web page's hook: Module.onGameEnded(status), when the page has set one.
 EM_JS(void, TellPageTheGameEnded, (int status), {

@@ -1,6 +1,7 @@
 #include "platform/SdlSystem.h"
 
 #ifdef __EMSCRIPTEN__
+#include <emscripten/emscripten.h>
 #include <emscripten/html5.h>
 #endif
 
@@ -57,13 +58,18 @@ bool SdlSystem::CreateRenderer() {
 #ifdef __EMSCRIPTEN__
 namespace {
 
-// In a browser a hidden tab gets no animation frames, so the game stands
-// still; its sound stops with it and goes on when the tab is shown again.
-EM_BOOL PauseSoundWhileHidden(int, const EmscriptenVisibilityChangeEvent* event, void* audio) {
-  if (event->hidden)
+// A browser tab that is hidden stands still: no frames (browsers hold back
+// animation frames from hidden tabs anyway; the game does not count on it)
+// and no sound. Shown again, it goes on where it was: the frame clock's clamp
+// keeps the first frame back from jumping over the time spent hidden.
+EM_BOOL StandStillWhileHidden(int, const EmscriptenVisibilityChangeEvent* event, void* audio) {
+  if (event->hidden) {
+    emscripten_pause_main_loop();
     static_cast<MiniaudioAudio*>(audio)->Pause();
-  else
+  } else {
     static_cast<MiniaudioAudio*>(audio)->Resume();
+    emscripten_resume_main_loop();
+  }
   return EM_FALSE;
 }
 
@@ -73,7 +79,7 @@ EM_BOOL PauseSoundWhileHidden(int, const EmscriptenVisibilityChangeEvent* event,
 bool SdlSystem::InitAudioEngine() {
   const bool ready = audio_.InitEngine();
 #ifdef __EMSCRIPTEN__
-  if (ready) emscripten_set_visibilitychange_callback(&audio_, EM_FALSE, PauseSoundWhileHidden);
+  if (ready) emscripten_set_visibilitychange_callback(&audio_, EM_FALSE, StandStillWhileHidden);
 #endif
   return ready;
 }

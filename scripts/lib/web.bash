@@ -1,0 +1,110 @@
+# Building the web version, shared by scripts/play-web, scripts/test,
+# scripts/package and scripts/bench. Sourced, not run; needs lib/apt.bash and
+# lib/build.bash, and scripts/setup to have run.
+#
+# SDL 2, libpng and zlib are built for WebAssembly from Debian's own source
+# packages (emscripten's ports would download them), once per set of versions,
+# into a cache outside the clone:
+#   ${XDG_CACHE_HOME:-~/.cache}/tarnwick/web-deps/<versions>/{include,lib}
+
+# Emscripten's tools run on Node and need Debian's module folder.
+export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}
+
+# The installed source version of the package that gives <binary package>.
+tarnwick_source_version() {
+  dpkg-query -W -f='${source:Version}' "$1"
+}
+
+# Prints the prefix of the web dependencies, building them first when the
+# cache has none for these versions.
+tarnwick_web_deps() {
+  local sdl png zlib emcc key cache prefix
+  sdl=$(tarnwick_source_version libsdl2-dev)
+  png=$(tarnwick_source_version libpng-dev)
+  zlib=$(tarnwick_source_version zlib1g-dev)
+  emcc=$(dpkg-query -W -f='${Version}' emscripten)
+  key="sdl2-${sdl}_libpng-${png}_zlib-${zlib}_emscripten-${emcc}"
+  key=${key//[:~]/_}
+  cache=${XDG_CACHE_HOME:-$HOME/.cache}/tarnwick/web-deps
+  prefix=$cache/$key
+  if [ ! -f "$prefix/.complete" ]; then
+    echo "web: building SDL 2, libpng and zlib for WebAssembly from Debian's sources (once; cached in $cache)" >&2
+    tarnwick_build_web_deps "$prefix" "$sdl" "$png" "$zlib" >&2 || return 1
+  fi
+  echo "$prefix"
+}
+
+# tarnwick_build_web_deps <prefix> <SDL version> <libpng version> <zlib version>
+tarnwick_build_web_deps() {
+  local prefix=$1 work log
+  work=$(mktemp -d)
+  log=$work/build.log
+  (
+    set -e
+    trap 'echo "web: building the dependencies failed; the log follows" >&2; tail -40 "$log" >&2' ERR
+    tarnwick_fetch_sources "$work/src" "libsdl2=$2" "libpng1.6=$3" "zlib=$4" >>"$log" 2>&1
+    rm -rf "$prefix.partial"
+    mkdir -p "$prefix.partial"
+    local out=$prefix.partial
+
+    cd "$work/src"/zlib-*/
+    emconfigure ./configure --static --prefix="$out" >>"$log" 2>&1
+    emmake make -j"$(nproc)" libz.a >>"$log" 2>&1
+    emmake make install >>"$log" 2>&1
+
+    cd "$work/src"/libpng1.6-*/
+    emcmake cmake -S . -B "$work/png" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$out" \
+      -DPNG_SHARED=OFF -DPNG_TESTS=OFF -DPNG_EXECUTABLES=OFF \
+      -DZLIB_INCLUDE_DIR="$out/include" -DZLIB_LIBRARY="$out/lib/libz.a" >>"$log" 2>&1
+    cmake --build "$work/png" >>"$log" 2>&1
+    cmake --install "$work/png" >>"$log" 2>&1
+
+    # SDL's Emscripten backend: WebGL rendering, the page's keyboard and
+    # canvas. No threads, as the game has only one.
+    cd "$work/src"/libsdl2-*/
+    emcmake cmake -S . -B "$work/sdl" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$out" \
+      -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF -DSDL_THREADS=OFF -DSDL_PTHREADS=OFF >>"$log" 2>&1
+    cmake --build "$work/sdl" >>"$log" 2>&1
+    cmake --install "$work/sdl" >>"$log" 2>&1
+
+    touch "$out/.complete"
+    rm -rf "$prefix"
+    mv "$out" "$prefix"
+  )
+  local status=$?
+  rm -rf "$work"
+  return $status
+}
+
+# Unpacks Debian source packages into <dir>: tarnwick_fetch_sources <dir>
+# <package=version>...; a version the archive no longer has gives way to the
+# one it has. Adds a deb-src entry for the machine's own mirror if none is there.
+tarnwick_fetch_sources() {
+  local dir=$1 spec
+  shift
+  if ! apt-get source --print-uris -qq zlib >/dev/null 2>&1; then
+    echo "web: adding Debian's source packages (deb-src) from the machine's own mirror"
+    add_debian_source tarnwick-bookworm-source deb-src bookworm
+    apt_update
+  fi
+  mkdir -p "$dir"
+  for spec in "$@"; do
+    (cd "$dir" && { apt-get source -qq "$spec" || apt-get source -qq "${spec%%=*}"; })
+  done
+}
+
+# Builds the web version into <native build>/web/site: tarnwick_build_web
+# <source> <native build>. The native build makes the pictures and sounds and
+# the page's pictures; the web build compiles the game for WebAssembly.
+tarnwick_build_web() {
+  local source=$1 native=$2 deps
+  deps=$(tarnwick_web_deps) || return 1
+  cmake --build "$native" --target assets web_page_pictures || return 1
+  if [ ! -f "$native/web/CMakeCache.txt" ]; then
+    emcmake cmake -S "$source" -B "$native/web" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+      -DTARNWICK_WEB_DEPS="$deps" -DTARNWICK_NATIVE_BUILD="$native" || return 1
+  else
+    cmake "$native/web" -DTARNWICK_WEB_DEPS="$deps" >/dev/null || return 1
+  fi
+  cmake --build "$native/web"
+}
