@@ -2,13 +2,13 @@
 // host: the page loads without a console error and waits on its cover;
 // nothing of the game runs and no sound starts before the click. The click
 // starts both: the title comes up, letterboxed in a window wider than 4:3,
-// and the audio context runs.
+// and the audio context runs. Shift quits to the page's closing card.
 import { execFileSync } from "node:child_process";
 import fs from "node:fs";
 import os from "node:os";
 import path from "node:path";
 
-import { audioState, fail, framesRun, log, openPage, waitForScreen, waitUntil, webTest } from "./lib/browser.mjs";
+import { audioState, fail, framesRun, log, openPage, screenshot, waitForScreen, waitUntil, webTest } from "./lib/browser.mjs";
 import { at, brightest, differsFromPicture, showsPicture } from "./lib/screen.mjs";
 
 const build = process.cwd();
@@ -47,5 +47,13 @@ await webTest(async (browser, url) => {
 
   await waitUntil(30, "the audio context running", async () => (await audioState(page)).includes("running"));
   log(`audio: ${await audioState(page)}`);
+  // Shift quits on the title as on the desktop; the page then shows its
+  // closing card instead of a canvas that no longer moves.
+  await page.keyboard.press("Shift");
+  await waitUntil(30, "the closing card", () => page.isVisible("#ended"));
+  const framesAtEnd = await framesRun(page);
+  await page.evaluate(() => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done))));
+  if ((await framesRun(page)) !== framesAtEnd) fail("frames still run after the quit");
+  await screenshot(page, "thanks");
   if (errors.length) fail(`console errors: ${errors.join(" | ")}`);
 }, unpacked, "/portal/games/tarnwick/");
