@@ -63,8 +63,11 @@
     else document.documentElement.requestFullscreen();
   });
 
-  // Keys that would scroll the page or press a button never do: they are the game's.
+  // Keys that would scroll the page or press a button never do: they are the
+  // game's (SDL holds back most keys' defaults itself; these never slip by).
+  const gameKeys = new Set(["ArrowUp", "ArrowDown", "ArrowLeft", "ArrowRight", " ", "Enter", "PageUp", "PageDown",
+    "Home", "End", "Tab"]);
   window.addEventListener("keydown", (event) => {
-    if ($("cover").hidden && event.key !== "F11") event.preventDefault();
+    if ($("cover").hidden && gameKeys.has(event.key)) event.preventDefault();
   });
 })();
