@@ -70,4 +70,9 @@
   window.addEventListener("keydown", (event) => {
     if ($("cover").hidden && gameKeys.has(event.key)) event.preventDefault();
   });
+  // F11 is the browser's own full screen, as on any page (the canvas fills
+  // the page): it never reaches the game, which would hold it back.
+  window.addEventListener("keydown", (event) => {
+    if (event.key === "F11") event.stopImmediatePropagation();
+  }, true);
 })();
