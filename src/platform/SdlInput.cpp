@@ -31,6 +31,25 @@ InputEvent TranslateEvent(const SDL_Event& event) {
   }
 }
 
+namespace {
+
+// Full screen on the desktop's mode, or the window it was before; the
+// renderer letterboxes the 800 by 600 picture to either.
+void SwitchFullScreen(SDL_Window* window) {
+#ifdef __EMSCRIPTEN__
+  // A page may go full screen only from a click or key handler of its own,
+  // which the game's frames never run in. There F11 is the browser's own key
+  // (the canvas fills the page), and the page's button takes the canvas full screen.
+  (void)window;
+#else
+  if (!window) return;
+  const bool full = (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) != 0;
+  SDL_SetWindowFullscreen(window, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+#endif
+}
+
+}  // namespace
+
 void SdlInput::Notice(const SDL_Event& event) {
   switch (event.type) {
     case SDL_CONTROLLERDEVICEADDED:
@@ -38,6 +57,10 @@ void SdlInput::Notice(const SDL_Event& event) {
       break;
     case SDL_CONTROLLERDEVICEREMOVED:
       pads_.Close(event.cdevice.which);
+      break;
+    case SDL_KEYDOWN:
+      // F11 belongs to the player's screen, not to the game, which never sees it.
+      if (event.key.keysym.sym == SDLK_F11 && !event.key.repeat) SwitchFullScreen(window_);
       break;
     default:
       break;

@@ -15,6 +15,8 @@ InputEvent TranslateEvent(const SDL_Event& event);
 
 class SdlInput final : public Input {
  public:
+  // The window that F11 switches between full screen and a window.
+  void AttachWindow(SDL_Window* window) { window_ = window; }
   // Lets go of every pad, before SDL itself is shut down.
   void ClosePads() { pads_.CloseAll(); }
 
@@ -25,11 +27,12 @@ class SdlInput final : public Input {
 
  private:
   // What the platform does itself with an event on its way past: pads plugged
-  // in or out.
+  // in or out, F11.
   void Notice(const SDL_Event& event);
 
   std::array<Uint8, SDL_NUM_SCANCODES> held_{};
   SdlGamepads pads_;
+  SDL_Window* window_ = nullptr;
 };
 
 class SdlClock final : public Clock {

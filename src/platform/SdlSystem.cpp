@@ -49,6 +49,7 @@ void SdlSystem::InitSubsystems() {
 bool SdlSystem::CreateWindow() {
   window_ = SDL_CreateWindow("Tarnwick", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
                              LogicalWidth, LogicalHeight, SDL_WINDOW_RESIZABLE);
+  input_.AttachWindow(window_);
   return window_ != nullptr;
 }
 
@@ -154,6 +155,7 @@ void SdlSystem::DestroyRenderer() {
 void SdlSystem::DestroyWindow() {
   if (window_) SDL_DestroyWindow(window_);
   window_ = nullptr;
+  input_.AttachWindow(nullptr);
 }
 
 void SdlSystem::Quit() {
@@ -163,6 +165,7 @@ void SdlSystem::Quit() {
   sdlStarted_ = false;
   // SDL has let go of the window and everything drawn with it.
   window_ = nullptr;
+  input_.AttachWindow(nullptr);
   renderer_ = nullptr;
   drawing_.ForgetAll();
 }
