@@ -31,11 +31,6 @@ class Gamepad : public testing::Test {
     ASSERT_NO_FATAL_FAILURE(PlugIn());
     Frame();  // the pad is taken up once SDL announces it
   }
-  void TearDown() override {
-    Unplug();
-    platform_.reset();
-    system_.reset();
-  }
 
   // A pad SDL knows: the virtual joystick's own mapping numbers its buttons
   // and axes as the game-controller names do.
@@ -50,9 +45,7 @@ class Gamepad : public testing::Test {
     hand_ = SDL_JoystickOpen(device_);  // the test's hand on its buttons
   }
   void Unplug() {
-    if (!hand_) return;
     SDL_JoystickClose(hand_);
-    hand_ = nullptr;
     SDL_JoystickDetachVirtual(device_);
   }
   void Button(SDL_GameControllerButton button, bool down) { SDL_JoystickSetVirtualButton(hand_, button, down); }
@@ -61,10 +54,10 @@ class Gamepad : public testing::Test {
     SDL_JoystickSetVirtualAxis(hand_, SDL_CONTROLLER_AXIS_LEFTY, y);
   }
   void Click(SDL_GameControllerButton button) {
-    Button(button, true);
-    Frame();
-    Button(button, false);
-    Frame();
+    for (bool down : {true, false}) {
+      Button(button, down);
+      Frame();
+    }
   }
 
   FrameResult Frame() {
@@ -81,6 +74,7 @@ class Gamepad : public testing::Test {
     return {state_.BackgroundRect.x + 650, state_.BackgroundRect.y + 200};
   }
 
+  // SDL, shut down with the system, lets go of the pads with it.
   std::unique_ptr<SdlSystem> system_;
   RecordingPlatform rec_;
   std::unique_ptr<Platform> platform_;  // the recording drawing and sound, SDL's own input
