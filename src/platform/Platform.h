@@ -33,8 +33,8 @@ enum Scancode : int {
 enum class InputEvent {
   None,            // the queue was empty
   Quit,            // the window was closed (or the process asked to quit)
-  ReturnReleased,  // key-up of Return
-  ShiftReleased,   // key-up of either Shift key
+  ReturnReleased,  // key-up of Return (or a gamepad's south button let go)
+  ShiftReleased,   // key-up of either Shift key (or a gamepad's Back)
   Other,           // anything else: dropped by the platform, never a frame's event
 };
 
@@ -73,7 +73,8 @@ class Input {
   // dropping whatever else was queued before it; a burst of presses is
   // spread over frames, one a frame, and none is lost.
   virtual InputEvent PollEvent() = 0;
-  // Refreshes the held-key snapshot that IsHeld reads.
+  // Refreshes the held-key snapshot that IsHeld reads. A gamepad's D-pad and
+  // left stick hold the arrow keys in it, its Back a Shift.
   virtual void PumpEvents() = 0;
   virtual bool IsHeld(Scancode key) const = 0;
 };

@@ -16,8 +16,54 @@ InputEvent TranslateEvent(const SDL_Event& event) {
         default:
           return InputEvent::Other;
       }
+    case SDL_CONTROLLERBUTTONUP:
+      // The pad's buttons by position: south (A, cross) is Return, Back (Select) is Shift.
+      switch (event.cbutton.button) {
+        case SDL_CONTROLLER_BUTTON_A:
+          return InputEvent::ReturnReleased;
+        case SDL_CONTROLLER_BUTTON_BACK:
+          return InputEvent::ShiftReleased;
+        default:
+          return InputEvent::Other;
+      }
     default:
       return InputEvent::Other;
+  }
+}
+
+namespace {
+
+// Full screen on the desktop's mode, or the window it was before; the
+// renderer letterboxes the 800 by 600 picture to either.
+void SwitchFullScreen(SDL_Window* window) {
+#ifdef __EMSCRIPTEN__
+  // A page may go full screen only from a click or key handler of its own,
+  // which the game's frames never run in. There F11 is the browser's own key
+  // (the canvas fills the page), and the page's button takes the canvas full screen.
+  (void)window;
+#else
+  if (!window) return;
+  const bool full = (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) != 0;
+  SDL_SetWindowFullscreen(window, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+#endif
+}
+
+}  // namespace
+
+void SdlInput::Notice(const SDL_Event& event) {
+  switch (event.type) {
+    case SDL_CONTROLLERDEVICEADDED:
+      pads_.Open(event.cdevice.which);
+      break;
+    case SDL_CONTROLLERDEVICEREMOVED:
+      pads_.Close(event.cdevice.which);
+      break;
+    case SDL_KEYDOWN:
+      // F11 belongs to the player's screen, not to the game, which never sees it.
+      if (event.key.keysym.sym == SDLK_F11 && !event.key.repeat) SwitchFullScreen(window_);
+      break;
+    default:
+      break;
   }
 }
 
@@ -27,10 +73,16 @@ InputEvent SdlInput::PollEvent() {
   // window events) is dropped here: a held key repeats faster than a slow
   // display draws, and would otherwise queue up ahead of Return. The held-key
   // snapshot does not depend on the queue, so walking still sees every key.
+  // A pad's stick motion goes the same way; its button-ups are the keys'.
   SDL_Event event;
   while (SDL_PollEvent(&event)) {
+    Notice(event);
     const InputEvent translated = TranslateEvent(event);
-    if (translated != InputEvent::Other) return translated;
+    if (translated == InputEvent::Other) continue;
+    // A pad pulled out lets go of every button it held on its way out; the
+    // player let go of none.
+    if (event.type == SDL_CONTROLLERBUTTONUP && !pads_.Attached(event.cbutton.which)) continue;
+    return translated;
   }
   return InputEvent::None;
 }
@@ -41,6 +93,7 @@ void SdlInput::PumpEvents() {
   const Uint8* state = SDL_GetKeyboardState(&count);
   held_.fill(0);
   if (state) std::copy_n(state, std::min<int>(count, static_cast<int>(held_.size())), held_.begin());
+  pads_.AddHeldKeys(held_);
 }
 
 bool SdlInput::IsHeld(Scancode key) const {

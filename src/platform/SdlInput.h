@@ -1,25 +1,38 @@
 #pragma once
-// The keyboard, the window's close button and the tick count, from SDL 2.
+// The keyboard, gamepads, the window's close button and the tick count, from SDL 2.
 
 #include <SDL.h>
 
 #include <array>
 
 #include "platform/Platform.h"
+#include "platform/SdlGamepads.h"
 
 // What the game makes of one queued event: the window closing (or the process
-// being asked to end), Return or a Shift key let go, or anything else.
+// being asked to end), Return or a Shift key let go (or a pad's south button
+// or Back, their stand-ins), or anything else.
 InputEvent TranslateEvent(const SDL_Event& event);
 
 class SdlInput final : public Input {
  public:
+  // The window that F11 switches between full screen and a window.
+  void AttachWindow(SDL_Window* window) { window_ = window; }
+  // Lets go of every pad, before SDL itself is shut down.
+  void ClosePads() { pads_.CloseAll(); }
+
   // At most one event the game acts on; the others before it are dropped.
   InputEvent PollEvent() override;
   void PumpEvents() override;
   bool IsHeld(Scancode key) const override;
 
  private:
+  // What the platform does itself with an event on its way past: pads plugged
+  // in or out, F11.
+  void Notice(const SDL_Event& event);
+
   std::array<Uint8, SDL_NUM_SCANCODES> held_{};
+  SdlGamepads pads_;
+  SDL_Window* window_ = nullptr;
 };
 
 class SdlClock final : public Clock {

@@ -37,6 +37,10 @@ void SdlSystem::InitSubsystems() {
 #endif
   SDL_Init(SDL_INIT_VIDEO);
   SDL_Init(SDL_INIT_AUDIO);
+  // Pads report their buttons where they sit, so the south button is Return
+  // on every make (a Nintendo pad's is labelled B).
+  SDL_SetHint(SDL_HINT_GAMECONTROLLER_USE_BUTTON_LABELS, "0");
+  SDL_Init(SDL_INIT_GAMECONTROLLER);
   sdlStarted_ = true;
   // SDL 2 turns text input on with the video, which would queue a text event
   // after many key presses; the game takes one event a frame and wants only keys.
@@ -46,6 +50,7 @@ void SdlSystem::InitSubsystems() {
 bool SdlSystem::CreateWindow() {
   window_ = SDL_CreateWindow("Tarnwick", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
                              LogicalWidth, LogicalHeight, SDL_WINDOW_RESIZABLE);
+  input_.AttachWindow(window_);
   return window_ != nullptr;
 }
 
@@ -156,14 +161,17 @@ void SdlSystem::DestroyRenderer() {
 void SdlSystem::DestroyWindow() {
   if (window_) SDL_DestroyWindow(window_);
   window_ = nullptr;
+  input_.AttachWindow(nullptr);
 }
 
 void SdlSystem::Quit() {
   FreeSurfaces();
+  input_.ClosePads();
   SDL_Quit();
   sdlStarted_ = false;
   // SDL has let go of the window and everything drawn with it.
   window_ = nullptr;
+  input_.AttachWindow(nullptr);
   renderer_ = nullptr;
   drawing_.ForgetAll();
 }

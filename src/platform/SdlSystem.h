@@ -1,6 +1,6 @@
 #pragma once
 // The real platform: a window and renderer from SDL 2 with PNG pictures read
-// by libpng, the keyboard and ticks from SDL, and sound from miniaudio.
+// by libpng, the keyboard, gamepads and ticks from SDL, and sound from miniaudio.
 //
 // The game is written for the behaviour of a modern SDL; where SDL 2 differs,
 // this class bridges it (linear texture scaling by default, full screen on the

@@ -10,7 +10,7 @@ class System {
  public:
   virtual ~System() = default;
 
-  virtual void InitSubsystems() = 0;   // video, then audio; results ignored
+  virtual void InitSubsystems() = 0;   // video, audio, then gamepads; results ignored
   virtual bool CreateWindow() = 0;     // "Tarnwick", 800 by 600, resizable
   virtual bool CreateRenderer() = 0;   // the driver of the platform's choice
   virtual bool InitAudioEngine() = 0;  // default device; a null backend when there is none

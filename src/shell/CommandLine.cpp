@@ -60,7 +60,11 @@ std::string UsageText() {
          "                          reel in a fish\n"
          "  W or Up, held           keep walking on the forest trails\n"
          "  Shift                   quit, on the title screen and on the closing screen\n"
+         "  F11                     switch between full screen and a window\n"
          "  Closing the window quits at any time.\n"
+         "\n"
+         "A gamepad plays as well, beside the keyboard: the D-pad or the left stick\n"
+         "walks, the south button (A, cross) is Return, and Back (Select) is Shift.\n"
          "\n"
          "Exit status: 0 after a quit, 1 when the game cannot start, 2 for a wrong\n"
          "command line.\n";

@@ -271,6 +271,28 @@ TEST_F(PlatformSystem, OneEventTheGameActsOnIsTakenPerCallAndTheRestDropped) {
   EXPECT_EQ(SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT), 0);
 }
 
+TEST_F(PlatformSystem, F11SwitchesFullScreenAndLeavesTheFramesEventToTheGame) {
+  Input& input = system_->GamePlatform().input;
+  while (input.PollEvent() != InputEvent::None) {
+  }
+  SDL_Window* window = SDL_GetWindowFromID(1);  // the one window
+  ASSERT_NE(window, nullptr);
+  auto fullScreen = [&] {
+    return (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP) == SDL_WINDOW_FULLSCREEN_DESKTOP;
+  };
+  SDL_Event f11 = KeyUp(SDLK_F11);
+  f11.type = SDL_KEYDOWN;
+  SDL_Event f11Held = f11;
+  f11Held.key.repeat = 1;  // held down, it does not switch again and again
+  for (SDL_Event event : {f11, f11Held, KeyUp(SDLK_F11), KeyUp(SDLK_RETURN)}) ASSERT_EQ(SDL_PushEvent(&event), 1);
+  EXPECT_EQ(input.PollEvent(), InputEvent::ReturnReleased);
+  EXPECT_TRUE(fullScreen());
+  ASSERT_EQ(SDL_PushEvent(&f11), 1);
+  EXPECT_EQ(input.PollEvent(), InputEvent::None);  // SDL hands out what came after its last look on the next
+  EXPECT_EQ(input.PollEvent(), InputEvent::None);
+  EXPECT_FALSE(fullScreen());
+}
+
 TEST_F(PlatformSystem, TerminationSignalArrivesAsAQuit) {
   Input& input = system_->GamePlatform().input;
   while (input.PollEvent() != InputEvent::None) {

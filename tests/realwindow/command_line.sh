@@ -29,7 +29,7 @@ run --help
 [ -z "$ERR" ] || fail "--help wrote to stderr: $ERR"
 has_usage "$OUT" "--help"
 # The keys a player needs, as the game's how-to-play tells them.
-for key in 'Arrow keys' 'W A S D' 'Return' 'Shift' 'Closing the window'; do
+for key in 'Arrow keys' 'W A S D' 'Return' 'Shift' 'F11' 'gamepad' 'Closing the window'; do
   grep -qF "$key" <<<"$OUT" || fail "--help does not tell the key '$key'"
 done
 log "--help: usage and keys, status 0"

@@ -6,24 +6,10 @@
 # below. With --windowed it is an ordinary 800x600 window; resized to
 # 1000x600, the picture keeps its shape with black bars left and right.
 source "$(dirname "$0")/lib/xvfb.bash"
+source "$(dirname "$0")/lib/openbox.bash"
 
 xvfb_start 1280x1024x24
-openbox --sm-disable >"$WORK_DIR/openbox.log" 2>&1 &
-OPENBOX_PID=$!
-trap 'kill "$OPENBOX_PID" 2>/dev/null; wait "$OPENBOX_PID" 2>/dev/null; cleanup' EXIT
-EXTRA_LOGS="$EXTRA_LOGS $WORK_DIR/openbox.log"
-# Openbox names itself on the root window early in its start-up and its theme
-# later, once it has loaded it, just before it begins to manage windows.
-_openbox_ready() {
-  kill -0 "$OPENBOX_PID" 2>/dev/null || { cat "$WORK_DIR/openbox.log" >&2; fail "openbox ended"; }
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' &&
-    xprop -root _OB_THEME 2>/dev/null | grep -q '='
-}
-wait_until 30 "openbox managing the display" _openbox_ready
-log "openbox manages the display"
-
-# The game's window is WxH.
-_window_is() { [ "$(xdotool getwindowgeometry "$WINDOW_ID" 2>/dev/null | sed -n 's/^ *Geometry: //p')" = "$1" ]; }
+openbox_start
 
 # The brightest value inside a part (WxH+X+Y) of a picture.
 brightest_in() { convert "$1" -crop "$2" +repage -format '%[fx:int(255*maxima)]' info:; }
@@ -56,7 +42,7 @@ assets_link_dir
 # Full screen: the window takes the display, the picture 1280x960 between two bars.
 game_start "$RUN_DIR"
 wait_for_window 60
-wait_until 60 "a window covering the 1280x1024 display" _window_is 1280x1024
+wait_until 60 "a window covering the 1280x1024 display" window_is 1280x1024
 wait_until 60 "the picture letterboxed on the display" _letterboxed root fullscreen \
   "1280x32+0+0 1280x32+0+992" "1280x8+0+32 1280x8+0+984 8x960+0+32 8x960+1272+32"
 log "full screen: the window covers the display; black bars above and below the picture"
@@ -69,13 +55,13 @@ chmod +x "$windowed"
 GAME_BINARY=$windowed
 game_start "$RUN_DIR"
 wait_for_window 60
-wait_until 60 "an 800x600 window" _window_is 800x600
+wait_until 60 "an 800x600 window" window_is 800x600
 # Still 800x600 once the title has come out of the intro: nothing made it full screen.
 wait_until 60 "the title in the window" _window_shows_title windowed
-_window_is 800x600 || fail "the --windowed window did not stay 800x600"
+window_is 800x600 || fail "the --windowed window did not stay 800x600"
 log "windowed: an 800x600 window showing the whole picture"
 xdotool windowsize "$WINDOW_ID" 1000 600
-wait_until 60 "the window resized to 1000x600" _window_is 1000x600
+wait_until 60 "the window resized to 1000x600" window_is 1000x600
 wait_until 60 "the picture letterboxed in the resized window" _letterboxed "$WINDOW_ID" resized \
   "100x600+0+0 100x600+900+0" "8x600+100+0 8x600+892+0"
 log "resized to 1000x600: black bars left and right of the picture"
