@@ -84,6 +84,8 @@ class NullAudio final : public Audio {
   void Stop(SoundId) override {}
   void SetLooping(SoundId) override {}
   void PlayOnce(const char*) override {}
+  bool IsPlaying(SoundId) override { return false; }
+  float FileSeconds(const char*) override { return 0; }
 };
 
 class ReplayInput final : public Input {

@@ -2,17 +2,32 @@
 
 #include <string>
 
+static_assert(CaptionsTexture < TextureCapacity, "the platform keeps every picture below its capacity");
+
+namespace {
+
+bool CheckLoaded(System& system, TextureId texture) {
+  if (system.TextureLoaded(texture)) return true;
+  const std::string message = std::string("Texture: ") + TextureEntryOf(texture).name + " Failed";
+  system.Log(message.c_str());
+  system.Quit();
+  return false;
+}
+
+}  // namespace
+
 bool LoadAllTextures(System& system) {
   for (int id = 0; id < TextureCount; ++id) system.LoadTexture(static_cast<TextureId>(id), TextureCatalog[id].path);
   system.FreeSurfaces();
-  for (int id = 0; id < TextureCount; ++id) {
-    if (system.TextureLoaded(static_cast<TextureId>(id))) continue;
-    const std::string message = std::string("Texture: ") + TextureCatalog[id].name + " Failed";
-    system.Log(message.c_str());
-    system.Quit();
-    return false;
-  }
+  for (int id = 0; id < TextureCount; ++id)
+    if (!CheckLoaded(system, static_cast<TextureId>(id))) return false;
   return true;
+}
+
+bool LoadCaptionsTexture(System& system) {
+  system.LoadTexture(CaptionsTexture, CaptionsTextureEntry.path);
+  system.FreeSurfaces();
+  return CheckLoaded(system, CaptionsTexture);
 }
 
 void ApplyTextureSettings(Drawing& drawing, TextureId background) {

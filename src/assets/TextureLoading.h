@@ -13,3 +13,8 @@ bool LoadAllTextures(System& system);
 void ApplyTextureSettings(Drawing& drawing, TextureId background);
 
 void DestroyAllTextures(System& system);
+
+// The captions' letters, only when captions are on: loaded and checked like
+// the 110 (missing, it is logged as "Texture: CaptionsTexture Failed", the
+// platform is shut down and false is returned).
+bool LoadCaptionsTexture(System& system);

@@ -235,3 +235,14 @@ inline constexpr std::array<TextureEntry, TextureCount> TextureCatalog = {{
     {"ItGetsAwaySheetTexture", "Assets/Sprites/Animations/ItGettingAwayAnim/spritesheet.png"},
     {"JumpscareTexture", "Assets/Sprites/Jumpscare (Don't look this spoils the game. Look after gameplay)/Jumpscare.png"},
 }};
+
+// Beyond the 110: the one picture of what a player may turn on, the letters of
+// the captions. It is numbered after the catalog and loaded, checked and
+// destroyed only when captions are on; without them nothing changes.
+inline constexpr TextureId CaptionsTexture = static_cast<TextureId>(TextureCount);
+inline constexpr TextureEntry CaptionsTextureEntry = {"CaptionsTexture", "Assets/Sprites/Captions.png"};
+
+// The entry of any picture, of the catalog or beyond it.
+constexpr const TextureEntry& TextureEntryOf(TextureId texture) {
+  return texture == CaptionsTexture ? CaptionsTextureEntry : TextureCatalog[texture];
+}

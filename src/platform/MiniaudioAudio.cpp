@@ -90,9 +90,19 @@ void MiniaudioAudio::PlayOnce(const char* path) {
   if (engine_->engineReady) ma_engine_play_sound(&engine_->engine, path, nullptr);
 }
 
-bool MiniaudioAudio::IsPlaying(SoundId id) const {
+bool MiniaudioAudio::IsPlaying(SoundId id) {
   ma_sound* sound = engine_->Ready(id);
   return sound && ma_sound_is_playing(sound);
+}
+
+float MiniaudioAudio::FileSeconds(const char* path) {
+  ma_decoder decoder;
+  if (ma_decoder_init_file(path, nullptr, &decoder) != MA_SUCCESS) return 0;
+  ma_uint64 frames = 0;
+  const bool counted = ma_decoder_get_length_in_pcm_frames(&decoder, &frames) == MA_SUCCESS;
+  const ma_uint32 rate = decoder.outputSampleRate;
+  ma_decoder_uninit(&decoder);
+  return counted && rate > 0 ? static_cast<float>(static_cast<double>(frames) / rate) : 0;
 }
 
 bool MiniaudioAudio::IsLooping(SoundId id) const {

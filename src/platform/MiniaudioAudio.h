@@ -45,9 +45,13 @@ class MiniaudioAudio final : public Audio {
   void Stop(SoundId sound) override;
   void SetLooping(SoundId sound) override;
   void PlayOnce(const char* path) override;
+  // False for a sound that is not ready.
+  bool IsPlaying(SoundId sound) override;
+  // Needs no engine: the file is opened by a decoder of its own, which reads
+  // only the frame headers to count its length.
+  float FileSeconds(const char* path) override;
 
   // What the engine reports, for checks; false for a sound that is not ready.
-  bool IsPlaying(SoundId sound) const;
   bool IsLooping(SoundId sound) const;
 
  private:

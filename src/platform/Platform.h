@@ -64,6 +64,15 @@ class Audio {
   virtual void SetLooping(SoundId sound) = 0;
   // Fire and forget: the file is opened and played once; a missing one is silence.
   virtual void PlayOnce(const char* path) = 0;
+
+  // Two questions that only what a player may turn on asks (the captions, to
+  // keep words up while their sound plays); the described game asks neither.
+  // Whether a persistent sound is playing now: false once stopped or played
+  // to its end, and for a sound whose file failed to load.
+  virtual bool IsPlaying(SoundId sound) = 0;
+  // How long the file plays, in seconds, as its own decoder reports it; 0 for
+  // a file that is missing or does not decode.
+  virtual float FileSeconds(const char* path) = 0;
 };
 
 class Input {

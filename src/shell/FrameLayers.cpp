@@ -1,6 +1,7 @@
 #include "shell/FrameLayers.h"
 
 #include "presentation/Animations.h"
+#include "presentation/Captions.h"
 #include "presentation/DialogueBox.h"
 #include "presentation/Overlays.h"
 #include "core/ScreenRects.h"
@@ -12,7 +13,7 @@
 #include "world/Fade.h"
 #include "world/Uses.h"
 
-void DrawFrameLayers(GameState& state, Platform& platform, const GameOptions& /*options*/) {
+void DrawFrameLayers(GameState& state, Platform& platform, const GameOptions& options, CaptionBoard* captions) {
   Drawing& drawing = platform.drawing;
   drawing.Clear();
   drawing.DrawTexture(state.BackgroundTexture, nullptr, state.BackgroundRect);
@@ -31,6 +32,8 @@ void DrawFrameLayers(GameState& state, Platform& platform, const GameOptions& /*
   UpdateEating(state, drawing);
   if (state.GameOverShown) drawing.DrawTexture(GameOverTexture, nullptr, ScreenRect);
   UpdateFade(state, platform);
+  // Captions read over the night, a fade's black and the game-over picture alike.
+  if (options.Captions && captions) DrawCaptions(*captions, state.DeltaTime, platform);
   // The old-screen static lies over everything, a full black fade included.
   DrawScreenOverlay(state, drawing);
   drawing.SetDrawColor({0, 0, 0, 0});

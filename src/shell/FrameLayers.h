@@ -3,8 +3,11 @@
 #include "core/GameOptions.h"
 #include "core/GameState.h"
 
+struct CaptionBoard;
+
 // Draws one game frame, layer by layer, with the logic that sits between the
 // layers called at its place, then presents it. This is the one place that
 // decides what covers what.
-// What the player has turned on adds its own layers.
-void DrawFrameLayers(GameState& state, Platform& platform, const GameOptions& options);
+// What the player has turned on adds its own layers: the captions (with their
+// board) over everything but the old-screen overlay.
+void DrawFrameLayers(GameState& state, Platform& platform, const GameOptions& options, CaptionBoard* captions);

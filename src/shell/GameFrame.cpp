@@ -12,7 +12,7 @@
 #include "world/Uses.h"
 #include "world/Walking.h"
 
-FrameResult RunGameFrame(GameState& state, Platform& platform, const GameOptions& options) {
+FrameResult RunGameFrame(GameState& state, Platform& platform, const GameOptions& options, CaptionBoard* captions) {
   // Every picture that ever serves as the backdrop is scaled nearest-neighbour.
   platform.drawing.SetTextureNearest(state.BackgroundTexture);
   TickFrameClock(state, platform.clock);
@@ -41,7 +41,7 @@ FrameResult RunGameFrame(GameState& state, Platform& platform, const GameOptions
   UpdateThreat(state, platform.audio);
   UpdateCloset(state, platform.audio);
 
-  DrawFrameLayers(state, platform, options);
+  DrawFrameLayers(state, platform, options, captions);
   return FrameResult::Continue;
 }
 

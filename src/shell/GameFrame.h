@@ -3,11 +3,15 @@
 #include "core/GameOptions.h"
 #include "core/GameState.h"
 
+struct CaptionBoard;
+
 enum class FrameResult { Continue, Quit };
 
 // One frame of the game loop: every phase in its fixed order, the drawing in
-// its layers, then the present.
-FrameResult RunGameFrame(GameState& state, Platform& platform, const GameOptions& options = {});
+// its layers, then the present. With captions on, `captions` is their board,
+// whose words the platform's audio puts up as the sounds start.
+FrameResult RunGameFrame(GameState& state, Platform& platform, const GameOptions& options = {},
+                         CaptionBoard* captions = nullptr);
 
 // The state in which the title screen hands over to the game loop.
 void EnterGameFromTitle(GameState& state);

@@ -9,9 +9,10 @@
 
 namespace {
 
-void Teardown(System& system) {
+void Teardown(System& system, const GameOptions& options) {
   system.UninitAudioEngine();  // all sound stops first
   DestroyAllTextures(system);
+  if (options.Captions) system.DestroyTexture(CaptionsTexture);
   system.DestroyRenderer();
   system.DestroyWindow();
   system.Quit();
@@ -41,20 +42,33 @@ bool ProgramRun::Start() {
   // A missing picture has been logged and the platform shut down; the audio
   // engine is left as it is, nothing having played yet.
   if (!LoadAllTextures(system_)) return false;
+  if (options_.Captions && !LoadCaptionsTexture(system_)) return false;
   CreateAllSounds(system_);
 
-  Platform& platform = system_.GamePlatform();
+  Platform& platform = FramePlatform();
   state_ = InitialGameState();
   state_.LastTicks = platform.clock.TicksMs();
   ApplyTextureSettings(platform.drawing, state_.BackgroundTexture);
+  if (options_.Captions) StartCaptions(captionBoard_, platform);
   StartTitleMusic(platform.audio);
   phase_ = Phase::Title;
   exitStatus_ = 0;
   return true;
 }
 
-bool ProgramRun::Step() {
+Platform& ProgramRun::FramePlatform() {
   Platform& platform = system_.GamePlatform();
+  if (!options_.Captions) return platform;
+  if (!captionedPlatform_) {
+    captionedAudio_ = std::make_unique<CaptionedAudio>(platform.audio, captionBoard_);
+    captionedPlatform_ =
+        std::make_unique<Platform>(Platform{platform.drawing, *captionedAudio_, platform.input, platform.clock});
+  }
+  return *captionedPlatform_;
+}
+
+bool ProgramRun::Step() {
+  Platform& platform = FramePlatform();
   if (phase_ == Phase::Title && !state_.TitleRunning) {
     EnterGameFromTitle(state_);
     phase_ = Phase::Game;
@@ -62,15 +76,16 @@ bool ProgramRun::Step() {
   if (phase_ == Phase::Ended || phase_ == Phase::NotStarted) return false;
 
   if (observer_) observer_->BeforeFrame(state_);
-  const FrameResult result =
-      phase_ == Phase::Title ? RunTitleFrame(state_, platform, options_) : RunGameFrame(state_, platform, options_);
+  const FrameResult result = phase_ == Phase::Title
+                                 ? RunTitleFrame(state_, platform, options_)
+                                 : RunGameFrame(state_, platform, options_, options_.Captions ? &captionBoard_ : nullptr);
   // A quit on the title leaves TitleRunning set: straight to teardown.
   if (result == FrameResult::Quit) End();
   return phase_ != Phase::Ended;
 }
 
 void ProgramRun::End() {
-  Teardown(system_);
+  Teardown(system_, options_);
   phase_ = Phase::Ended;
 }
 

@@ -1,7 +1,10 @@
 #pragma once
+#include <memory>
+
 #include "core/GameOptions.h"
 #include "core/GameState.h"
 #include "platform/System.h"
+#include "presentation/Captions.h"
 
 // Looks at the game before each title and game frame, as a player looks at
 // the screen; used by the test harness to play the real program.
@@ -37,7 +40,14 @@ class ProgramRun {
   GameState state_;
   Phase phase_ = Phase::NotStarted;
   int exitStatus_ = 0;
+  // With captions on: their board, and the platform whose audio puts them up.
+  CaptionBoard captionBoard_;
+  std::unique_ptr<CaptionedAudio> captionedAudio_;
+  std::unique_ptr<Platform> captionedPlatform_;
 
+  // The platform the frames use: the system's, or with captions on the same
+  // with the captioned audio in it.
+  Platform& FramePlatform();
   void End();
 };
 

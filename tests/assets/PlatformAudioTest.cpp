@@ -3,11 +3,13 @@
 // without the engine ever being called on it.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <thread>
 
 #include <unistd.h>
 
@@ -163,6 +165,22 @@ TEST_F(PlatformAudio, EverythingIsSkippedOnceTheEngineIsGone) {
   audio_.PlayOnce(File("tone.wav").c_str());
   audio_.SetMasterVolume(1.5f);
   EXPECT_FALSE(audio_.IsPlaying(KittySongSound));
+}
+
+// What the captions ask: how long a file plays, read from the file (0 for
+// none); and a sound that is not looping stops playing at its end.
+TEST_F(PlatformAudio, AFilesLengthAndASoundsEndComeFromTheSoundItself) {
+  WriteTone(dir_ / "tone.wav", 0.25f);
+  EXPECT_NEAR(audio_.FileSeconds(File("tone.wav").c_str()), 0.25f, 1e-4);
+  EXPECT_EQ(audio_.FileSeconds(File("NoSuchFile.mp3").c_str()), 0);
+  audio_.CreateSound(HeavyBreathingSound, File("tone.wav").c_str());
+  audio_.Start(HeavyBreathingSound);
+  EXPECT_TRUE(audio_.IsPlaying(HeavyBreathingSound));
+  // Even the null device plays in real time: polled until a generous deadline.
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  while (audio_.IsPlaying(HeavyBreathingSound) && std::chrono::steady_clock::now() < deadline)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  EXPECT_FALSE(audio_.IsPlaying(HeavyBreathingSound));
 }
 
 TEST(PlatformAudioWithoutEngine, SoundsMadeBeforeTheEngineFail) {

@@ -1,7 +1,8 @@
 // What a thought speaks of is in view while it is shown: every line that
 // points at something in the scene has that thing painted inside the screen
 // and above the dialogue band, in every picture and view the game shows with
-// the line; and the booked page keeps its address clear of the Move prompt.
+// the line; no caption ever stands over any of them; and the booked page
+// keeps its address clear of the Move prompt.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -19,6 +20,7 @@
 #include "harness/ScreenReader.h"
 #include "pictures/Palette.h"
 #include "pictures/Placements.h"
+#include "presentation/Captions.h"
 #include "story/DialogueScript.h"
 
 namespace {
@@ -52,6 +54,43 @@ TEST(Referents, EveryLineThatPointsAtSomethingHasItAndNoOtherDoes) {
       EXPECT_TRUE(covered.insert(line).second) << "line " << line << " speaks of two things";
     }
   EXPECT_EQ(covered, PointingLines);
+}
+
+bool Overlap(const FRect& a, const FRect& b) {
+  return a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h;
+}
+
+// Every caption in every row, as the caption layer draws it: on the screen,
+// above the band, beside the prompts, and clear of every thing a thought
+// speaks of in every picture and view it is shown in, whatever line is up.
+TEST(Referents, NoCaptionEverStandsOverAnyOfThemNorOverThePromptsOrTheBand) {
+  std::vector<DrawnCaption> places;
+  for (std::size_t first = 0; first < CaptionTable.size(); ++first) {
+    RecordingPlatform rec;
+    CaptionBoard board;
+    CaptionedAudio audio(rec.audio, board);
+    Platform platform{rec.drawing, audio, rec.input, rec.clock};
+    for (std::size_t row = 0; row < CaptionRows; ++row) {
+      const CaptionEntry& entry = CaptionTable[(first + row) % CaptionTable.size()];
+      entry.file ? audio.PlayOnce(entry.file) : audio.Start(entry.sound);
+    }
+    DrawCaptions(board, 0, platform);
+    const auto drawn = DrawnCaptions(rec.drawing);
+    ASSERT_EQ(drawn.size(), std::size_t{CaptionRows});
+    places.insert(places.end(), drawn.begin(), drawn.end());
+  }
+  std::vector<std::pair<std::string, FRect>> clear = {{"the prompt", PromptRect}, {"the band", DialogueBoxRect}};
+  for (const art::Referent& r : art::Referents())
+    for (TextureId texture : r.textures) {
+      const art::RgbaImage image = Load(texture);
+      for (const FRect& v : r.views)
+        clear.push_back({std::string(r.thing), {v.x + r.columns.lo * v.w / image.width, v.y + r.rows.lo * v.h / image.height,
+                                                r.columns.Width() * v.w / image.width, r.rows.Width() * v.h / image.height}});
+    }
+  for (const DrawnCaption& c : places) {
+    EXPECT_TRUE(c.box.x >= 0 && c.box.y >= 0 && c.box.x + c.box.w <= 800) << c.words << " leaves the screen";
+    for (const auto& [what, box] : clear) EXPECT_FALSE(Overlap(c.box, box)) << c.words << " at y " << c.box.y << " over " << what;
+  }
 }
 
 // Brute force, independent of the generator's arithmetic: where each corner of

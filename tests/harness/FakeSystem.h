@@ -33,12 +33,12 @@ class FakeSystem : public System {
   unsigned seed = 1;
   unsigned RandomSeed() override { return seed; }
   void LoadTexture(TextureId texture, const char* path) override {
-    steps.push_back(std::string("load ") + TextureCatalog[texture].name);
+    steps.push_back(std::string("load ") + TextureEntryOf(texture).name);
     paths.emplace_back(path);
   }
   void FreeSurfaces() override { steps.push_back("free surfaces"); }
   bool TextureLoaded(TextureId texture) override {
-    steps.push_back(std::string("check ") + TextureCatalog[texture].name);
+    steps.push_back(std::string("check ") + TextureEntryOf(texture).name);
     return missingTextures.count(texture) == 0;
   }
   void Log(const char* message) override { logs.emplace_back(message); }
@@ -48,7 +48,7 @@ class FakeSystem : public System {
   }
   void UninitAudioEngine() override { steps.push_back("uninit audio"); }
   void DestroyTexture(TextureId texture) override {
-    steps.push_back(std::string("destroy ") + TextureCatalog[texture].name);
+    steps.push_back(std::string("destroy ") + TextureEntryOf(texture).name);
   }
   void DestroyRenderer() override { steps.push_back("destroy renderer"); }
   void DestroyWindow() override { steps.push_back("destroy window"); }

@@ -14,10 +14,12 @@ namespace {
 class Watcher : public FrameObserver {
  public:
   Watcher(FakeSystem& system, PlayerPlan plan, FrameSchedule schedule, double limitSeconds,
-          PlaythroughResult& result)
-      : system_(system), player_(plan), schedule_(std::move(schedule)), limit_(limitSeconds), result_(result) {}
+          PlaythroughResult& result, const FrameLook& look)
+      : system_(system), player_(plan), schedule_(std::move(schedule)), limit_(limitSeconds), result_(result),
+        look_(look) {}
 
   void BeforeFrame(const GameState& state) override {
+    if (look_) look_(&state, system_);
     RecordWhatWasShown(state);
     player_.Decide(state, system_.rec.drawing, system_.rec.input, nowMs_);
     system_.rec.ClearRecords();
@@ -46,6 +48,7 @@ class Watcher : public FrameObserver {
   FrameSchedule schedule_;
   double limit_;
   PlaythroughResult& result_;
+  const FrameLook& look_;
   double nowMs_ = 0;
 };
 
@@ -71,12 +74,14 @@ FrameSchedule Jittering(int minMs, int maxMs, unsigned seed) {
   };
 }
 
-PlaythroughResult PlayThrough(PlayerPlan plan, FrameSchedule schedule, unsigned seed, double gameSecondsLimit) {
+PlaythroughResult PlayThrough(PlayerPlan plan, FrameSchedule schedule, unsigned seed, double gameSecondsLimit,
+                              const GameOptions& options, const FrameLook& look) {
   PlaythroughResult result;
   FakeSystem system;
   system.seed = seed;
-  Watcher watcher(system, plan, std::move(schedule), gameSecondsLimit, result);
-  result.exitStatus = RunProgram(system, &watcher);
+  Watcher watcher(system, plan, std::move(schedule), gameSecondsLimit, result, look);
+  result.exitStatus = RunProgram(system, &watcher, options);
+  if (look) look(nullptr, system);
   result.finished = result.storySeconds <= gameSecondsLimit;
   return result;
 }

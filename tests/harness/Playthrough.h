@@ -8,6 +8,9 @@
 #include <vector>
 
 #include "Player.h"
+#include "core/GameOptions.h"
+
+class FakeSystem;
 
 struct PlaythroughResult {
   int exitStatus = -1;
@@ -25,5 +28,11 @@ FrameSchedule FixedRate(double hz);
 // Frames of a 60 Hz display that jitter between minMs and maxMs.
 FrameSchedule Jittering(int minMs, int maxMs, unsigned seed);
 
+// Called before each title and game frame with the state and the platform's
+// record of the frame before it (start-up's calls before the first); and once
+// more, with no state, after the last frame and the teardown.
+using FrameLook = std::function<void(const GameState* state, const FakeSystem& system)>;
+
 PlaythroughResult PlayThrough(PlayerPlan plan, FrameSchedule schedule, unsigned seed = 1,
-                              double gameSecondsLimit = 2400);
+                              double gameSecondsLimit = 2400, const GameOptions& options = {},
+                              const FrameLook& look = {});

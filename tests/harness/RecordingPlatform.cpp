@@ -80,6 +80,17 @@ void RecordingAudio::PlayOnce(const char* path) {
   calls.push_back({SoundCall::Kind::PlayOnce, SoundCount, path});
 }
 
+bool RecordingAudio::IsPlaying(SoundId sound) {
+  calls.push_back({SoundCall::Kind::AskPlaying, sound, {}});
+  return playing[sound];
+}
+
+float RecordingAudio::FileSeconds(const char* path) {
+  calls.push_back({SoundCall::Kind::AskFileSeconds, SoundCount, path});
+  const auto known = fileSeconds.find(path);
+  return known != fileSeconds.end() ? known->second : otherFileSeconds;
+}
+
 std::vector<std::string> RecordingAudio::PlayedOnce() const {
   std::vector<std::string> paths;
   for (const SoundCall& call : calls)

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -23,7 +24,8 @@ struct DrawCall {
 };
 
 struct SoundCall {
-  enum class Kind { Start, Stop, Loop, PlayOnce } kind;
+  // The two questions are asked only by the captions.
+  enum class Kind { Start, Stop, Loop, PlayOnce, AskPlaying, AskFileSeconds } kind;
   SoundId sound = SoundCount;
   std::string path;
   friend bool operator==(const SoundCall&, const SoundCall&) = default;
@@ -52,14 +54,20 @@ class RecordingDrawing : public Drawing {
 class RecordingAudio : public Audio {
  public:
   std::vector<SoundCall> calls;
-  // What a real engine would report, following the catalog's rules.
+  // What a real engine would report, following the catalog's rules (a sound
+  // that is not looping plays on until a test says it has reached its end).
   bool playing[SoundCount] = {};
   bool looping[SoundCount] = {};
+  // How long each file plays, by path; any other file plays this long.
+  std::map<std::string, float> fileSeconds;
+  float otherFileSeconds = 3;
 
   void Start(SoundId sound) override;
   void Stop(SoundId sound) override;
   void SetLooping(SoundId sound) override;
   void PlayOnce(const char* path) override;
+  bool IsPlaying(SoundId sound) override;
+  float FileSeconds(const char* path) override;
 
   std::vector<std::string> PlayedOnce() const;
   int TimesPlayed(const std::string& path) const;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "RecordFields.h"
+#include "presentation/CaptionLetters.h"
 #include "record/DialogueGlyphs.h"
 
 namespace {
@@ -75,4 +76,26 @@ std::string AsDrawn(const std::string& line) {
   }
   TrimRight(text);
   return text;
+}
+
+std::vector<DrawnCaption> DrawnCaptions(const RecordingDrawing& frame) {
+  std::vector<DrawnCaption> captions;
+  float nextX = 0;  // where the next letter starts when no space comes between
+  for (const DrawCall& call : frame.calls) {
+    if (call.kind != DrawCall::Kind::Texture || call.texture != CaptionsTexture || !call.hasSource) continue;
+    if (call.source == CaptionBackingPixel) {
+      captions.push_back({call.dest, ""});
+      nextX = 0;
+      continue;
+    }
+    if (captions.empty()) return {{FRect{}, "#"}};  // letters on no box
+    std::string& words = captions.back().words;
+    char ch = '#';
+    for (std::size_t i = 0; i < CaptionCharacters.size(); ++i)
+      if (call.source == CaptionGlyphCell(i)) ch = CaptionCharacters[i];
+    if (!words.empty() && call.dest.x > nextX + 1) words += ' ';
+    words += ch;
+    nextX = call.dest.x + call.dest.w + call.dest.h / CaptionGlyphHeight;  // a sheet pixel after it
+  }
+  return captions;
 }

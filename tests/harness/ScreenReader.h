@@ -2,6 +2,7 @@
 // Reads back what a recorded frame showed, the way a person reads the screen.
 
 #include <string>
+#include <vector>
 
 #include "RecordingPlatform.h"
 
@@ -15,3 +16,13 @@ std::string DrawnDialogueText(const RecordingDrawing& frame);
 
 // A script line as it reads on screen: characters without a glyph become spaces.
 std::string AsDrawn(const std::string& line);
+
+// A caption as drawn: its dark box, and the words on it read back from the
+// cells of the captions' sheet (a wider gap between letters reads as a space;
+// a cell the sheet does not have reads "#").
+struct DrawnCaption {
+  FRect box;
+  std::string words;
+};
+// The captions of a frame, top to bottom.
+std::vector<DrawnCaption> DrawnCaptions(const RecordingDrawing& frame);

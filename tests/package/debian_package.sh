@@ -52,7 +52,9 @@ for f in usr/share/applications/tarnwick.desktop usr/share/man/man6/tarnwick.6.g
 done
 metainfo=$(sed -n 's|^-[^ ]* \(usr/share/metainfo/.*\.metainfo\.xml\)$|\1|p' "$WORK_DIR/list")
 [ -n "$metainfo" ] || fail "no AppStream metainfo under /usr/share/metainfo"
-[ "$(grep -c '^-.* usr/share/games/tarnwick/Assets/Sprites/.*\.png$' "$WORK_DIR/list")" -eq 110 ] || fail "not 110 pictures"
+# The 110 pictures, and the captions' letters beside them.
+[ "$(grep -c '^-.* usr/share/games/tarnwick/Assets/Sprites/.*\.png$' "$WORK_DIR/list")" -eq 111 ] || fail "not 110 pictures and the captions'"
+grep -q '^-.* usr/share/games/tarnwick/Assets/Sprites/Captions\.png$' "$WORK_DIR/list" || fail "no captions' letters"
 [ "$(grep -c '^-.* usr/share/games/tarnwick/Assets/Audio/.*\.mp3$' "$WORK_DIR/list")" -eq 46 ] || fail "not 46 sounds"
 grep -v -e ' usr/' -e ' $' "$WORK_DIR/list" && fail "files outside /usr"
 grep -q '\.generated' "$WORK_DIR/list" && fail "the build's stamp file is in the package"

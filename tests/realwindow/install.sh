@@ -17,7 +17,9 @@ cmp -s "$prefix/lib/tarnwick/tarnwick" "$GAME_BINARY" || fail "the installed gam
 diff <(cd "$ASSETS_DIR" && find . -type f ! -name .generated | sort) \
   <(cd "$prefix/share/tarnwick/Assets" && find . -type f | sort) >"$WORK_DIR/assets.diff" ||
   { cat "$WORK_DIR/assets.diff" >&2; fail "the installed assets differ from the built ones"; }
-[ "$(find "$prefix/share/tarnwick/Assets/Sprites" -name '*.png' | wc -l)" -eq 110 ] || fail "not 110 pictures installed"
+# The 110 pictures, and the captions' letters beside them.
+[ "$(find "$prefix/share/tarnwick/Assets/Sprites" -name '*.png' | wc -l)" -eq 111 ] || fail "not 110 pictures and the captions' installed"
+[ -f "$prefix/share/tarnwick/Assets/Sprites/Captions.png" ] || fail "no captions' letters installed"
 
 entry="$prefix/share/applications/tarnwick.desktop"
 [ -f "$entry" ] || fail "no desktop entry"

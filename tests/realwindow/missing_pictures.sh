@@ -2,15 +2,17 @@
 # A picture that cannot be loaded stops the game before the title: one log line
 # naming the first such picture in catalog order, nothing else on stderr, and
 # exit status 1. An empty file and a file in another format count as missing.
+# The captions' letters are read only with --captions, and then count the same.
 source "$(dirname "$0")/lib/xvfb.bash"
 
 xvfb_start
 
-# expect_failure <expected texture name> <description>, with RUN_DIR prepared.
+# expect_failure <expected texture name> <description> [command prefix...],
+# with RUN_DIR prepared.
 expect_failure() {
   local expected="Texture: $1 Failed" description=$2
   log "$description"
-  game_start "$RUN_DIR"
+  game_start "$RUN_DIR" "${@:3}"
   game_wait_exit 30
   [ "$GAME_STATUS" -eq 1 ] || fail "$description: exit status $GAME_STATUS, expected 1"
   local lines
@@ -51,6 +53,11 @@ expect_failure TipTexture "Tip.png holding text"
 assets_copy_dir
 convert -size 16x16 xc:red "BMP:$(sprites)/Tip.png" || fail "could not write a BMP"
 expect_failure TipTexture "Tip.png holding a BMP picture: only PNG is read"
+
+assets_copy_dir
+rm "$(sprites)/Captions.png"
+# The prefix runs the game with the option after it.
+expect_failure CaptionsTexture "Captions.png missing, with --captions" bash -c 'exec "$0" --captions'
 
 RUN_DIR="$WORK_DIR/no-assets"
 mkdir -p "$RUN_DIR"

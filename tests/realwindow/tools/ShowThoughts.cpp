@@ -4,6 +4,9 @@
 // prints "thought <index> <thing>" and waits for a line on its standard input
 // (the test has taken its screenshot) before it goes on. Prints "done" once the
 // Player has left the closing screen. Run it from a folder holding Assets/.
+// With --captions it plays with captions on and stops instead, once, on the
+// first frame that shows a caption over the night with a line in the band:
+// it prints "caption <x> <y> <w> <h>" (the top caption's box).
 // Only the frames it stops on are drawn in the window, each from the calls the
 // game made for it: drawing the thousands of frames in between took the
 // software renderer a minute and a half.
@@ -39,7 +42,7 @@ std::string Slug(std::string_view thing) {
 
 class Stopper final : public FrameObserver {
  public:
-  explicit Stopper(PlayedSystem& system) : system_(system), schedule_(FixedRate(GameRateHz)) {
+  Stopper(PlayedSystem& system, bool captions) : system_(system), schedule_(FixedRate(GameRateHz)), captions_(captions) {
     for (const art::Referent& r : art::Referents())
       for (int line : r.lines) thingOf_[AsDrawn(FindDialogueEntry(line)->text)] = {line, Slug(r.thing)};
   }
@@ -49,7 +52,15 @@ class Stopper final : public FrameObserver {
     // speaks of something, let the test look at it once any fade has lifted
     // (the player waits for that, as a person reading would).
     bool waiting = false;
-    if (DialogueBandShown(system_.recording)) {
+    const auto captions = DrawnCaptions(system_.recording);
+    if (captions_ && shown_.empty() && !captions.empty() && state.NightTint > 100 && DialogueBandShown(system_.recording)) {
+      shown_.insert(0);
+      system_.RedrawRecorded();
+      const FRect& b = captions.front().box;
+      std::cout << "caption " << b.x << " " << b.y << " " << b.w << " " << b.h << std::endl;
+      std::string answer;
+      if (!std::getline(std::cin, answer)) system_.playerInput.events.push_front(InputEvent::Quit);
+    } else if (DialogueBandShown(system_.recording) && !captions_) {
       const auto found = thingOf_.find(DrawnDialogueText(system_.recording));
       if (found != thingOf_.end() && !shown_.count(found->second.first)) {
         if (state.FadeAlpha <= 0 && !state.FadingIn && !state.FadingOut) {
@@ -85,18 +96,20 @@ class Stopper final : public FrameObserver {
   FrameSchedule schedule_;
   std::map<std::string, std::pair<int, std::string>> thingOf_;
   std::set<int> shown_;
+  bool captions_;
   double nowMs_ = 0;
   long frames_ = 0;
 };
 
 }  // namespace
 
-int main(int, char**) {
+int main(int argc, char** argv) {
+  const bool captions = argc > 1 && std::string(argv[1]) == "--captions";
   const std::unique_ptr<System> real = MakeRealSystem();
   PlayedSystem played(*real);
   played.DrawOnlyWhenAsked();
-  Stopper stopper(played);
-  const int status = RunProgram(played, &stopper);
+  Stopper stopper(played, captions);
+  const int status = RunProgram(played, &stopper, GameOptions{.Captions = captions});
   std::cout << "done " << status << " " << stopper.Shown() << std::endl;
   return status;
 }

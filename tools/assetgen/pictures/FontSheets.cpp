@@ -1,10 +1,12 @@
 // The letter and symbol sheets the dialogue is drawn from: each glyph in its
-// cell of the game's own glyph tables, light on a transparent sheet.
+// cell of the game's own glyph tables, light on a transparent sheet; and the
+// captions' sheet, the same letters in the cells of the captions' table.
 #include <stdexcept>
 #include <string>
 
 #include "Library.h"
 #include "PixelFont.h"
+#include "presentation/CaptionLetters.h"
 #include "presentation/Glyphs.h"
 
 namespace art {
@@ -41,6 +43,22 @@ Canvas PaintSymbols() {
 }
 
 }  // namespace
+
+Canvas PaintCaptionLetters() {
+  Canvas sheet(CaptionsSheetWidth, CaptionsSheetHeight);
+  for (std::size_t i = 0; i < CaptionCharacters.size(); ++i) {
+    const char ch = CaptionCharacters[i];
+    const Glyph* glyph = FindGlyph(ch);
+    const FRect cell = CaptionGlyphCell(i);
+    if (!glyph || glyph->Width() != static_cast<int>(cell.w))
+      throw std::logic_error(std::string("the captions' cell does not fit the glyph of ") + ch);
+    DrawGlyph(sheet, *glyph, static_cast<int>(cell.x), static_cast<int>(cell.y), GlyphColor);
+  }
+  const FRect& block = CaptionBackingBlock;
+  FillRect(sheet, static_cast<int>(block.x), static_cast<int>(block.y), static_cast<int>(block.x + block.w),
+           static_cast<int>(block.y + block.h), Ink);
+  return sheet;
+}
 
 void AddFontSheets(Painters& p) {
   p[LettersTexture] = PaintLetters;

@@ -34,6 +34,8 @@ void AddTextPictures(Painters& p);
 std::vector<std::pair<const char*, Canvas>> PaintWebPagePictures();
 void AddSpritePictures(Painters& p);
 void AddFontSheets(Painters& p);
+// The captions' letters and backing: not one of the 110, painted beside them.
+Canvas PaintCaptionLetters();
 void AddOverlays(Painters& p);
 
 // All painters, every texture filled in.

@@ -109,6 +109,7 @@ void PaintPictures(const std::filesystem::path& assetsDir) {
   for (std::thread& t : threads) t.join();
   for (const std::string& e : errors)
     if (!e.empty()) throw std::runtime_error(e);
+  WritePng(OutputPath(assetsDir, CaptionsTextureEntry.path), PaintCaptionLetters());
 
   std::filesystem::path dir = assetsDir.lexically_normal();
   if (dir.filename().empty()) dir = dir.parent_path();

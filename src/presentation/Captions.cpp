@@ -1,0 +1,120 @@
+#include "presentation/Captions.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "core/TextureCatalog.h"
+#include "presentation/CaptionLetters.h"
+
+namespace {
+
+// The letters at three times the sheet's size (15 pixels high, like the
+// dialogue's), a sheet pixel between letters and three for a space; each
+// caption on its own dark box a sheet pixel wider all round, right-aligned at
+// the top right of the screen: beside the prompts (which end at x 500), and
+// above everything a thought points at (of which nothing on the right half
+// of the screen comes higher than y 80; three rows end at 73).
+constexpr float Scale = 3;
+constexpr float SpaceAdvance = 3 * Scale;
+constexpr float Padding = Scale;
+constexpr float BoxRight = 796;
+constexpr float FirstBoxTop = 4;
+constexpr float BoxHeight = CaptionGlyphHeight * Scale + 2 * Padding;
+constexpr float RowPitch = BoxHeight + 3;
+
+float TextWidth(const char* words) {
+  float width = 0;
+  for (const char* c = words; *c; ++c) {
+    const std::size_t index = CaptionCharacters.find(*c);
+    width += index == std::string_view::npos ? SpaceAdvance : (CaptionGlyphWidths[index] + 1) * Scale;
+  }
+  return width > 0 ? width - Scale : 0;  // no gap after the last letter
+}
+
+// Where the caption `words` stands in row `row` (0 at the top): its dark box.
+FRect CaptionBox(const char* words, int row) {
+  const float width = TextWidth(words) + 2 * Padding;
+  return FRect{BoxRight - width, FirstBoxTop + static_cast<float>(row) * RowPitch, width, BoxHeight};
+}
+
+int EntryOf(SoundId sound) {
+  for (std::size_t i = 0; i < CaptionTable.size(); ++i)
+    if (!CaptionTable[i].file && CaptionTable[i].sound == sound) return static_cast<int>(i);
+  return -1;
+}
+
+int EntryOf(const char* path) {
+  for (std::size_t i = 0; i < CaptionTable.size(); ++i)
+    if (CaptionTable[i].file && std::strcmp(CaptionTable[i].file, path) == 0) return static_cast<int>(i);
+  return -1;
+}
+
+void PutUp(CaptionBoard& board, int entry) {
+  if (entry < 0) return;
+  auto& shown = board.shown;
+  const auto same = std::find_if(shown.begin(), shown.end(), [&](const auto& s) { return s.entry == entry; });
+  if (same != shown.end()) {
+    same->seconds = 0;
+    return;
+  }
+  auto free = std::find_if(shown.begin(), shown.end(), [](const auto& s) { return s.entry < 0; });
+  if (free == shown.end()) {
+    std::rotate(shown.begin(), shown.begin() + 1, shown.end());  // the oldest gives way
+    free = shown.end() - 1;
+  }
+  *free = {entry, 0};
+}
+
+bool SoundOver(const CaptionBoard& board, const CaptionBoard::Shown& shown, Audio& audio) {
+  const CaptionEntry& entry = CaptionTable[static_cast<std::size_t>(shown.entry)];
+  if (entry.file) return shown.seconds >= board.fileSeconds[static_cast<std::size_t>(shown.entry)];
+  return !audio.IsPlaying(entry.sound);
+}
+
+void DrawCaption(Drawing& drawing, const char* words, int row) {
+  const FRect box = CaptionBox(words, row);
+  drawing.DrawTexture(CaptionsTexture, &CaptionBackingPixel, box);
+  float x = box.x + Padding;
+  for (const char* c = words; *c; ++c) {
+    const std::size_t index = CaptionCharacters.find(*c);
+    if (index == std::string_view::npos) {
+      x += SpaceAdvance;
+      continue;
+    }
+    const FRect cell = CaptionGlyphCell(index);
+    drawing.DrawTexture(CaptionsTexture, &cell, FRect{x, box.y + Padding, cell.w * Scale, cell.h * Scale});
+    x += (cell.w + 1) * Scale;
+  }
+}
+
+}  // namespace
+
+void StartCaptions(CaptionBoard& board, Platform& platform) {
+  platform.drawing.SetTextureNearest(CaptionsTexture);
+  for (std::size_t i = 0; i < CaptionTable.size(); ++i)
+    if (CaptionTable[i].file) board.fileSeconds[i] = platform.audio.FileSeconds(CaptionTable[i].file);
+}
+
+void CaptionedAudio::Start(SoundId sound) {
+  audio_.Start(sound);
+  PutUp(board_, EntryOf(sound));
+}
+
+void CaptionedAudio::PlayOnce(const char* path) {
+  audio_.PlayOnce(path);
+  PutUp(board_, EntryOf(path));
+}
+
+void DrawCaptions(CaptionBoard& board, float deltaTime, Platform& platform) {
+  auto& shown = board.shown;
+  // The minimum first: a sound is asked after only once it has passed.
+  const auto end = std::remove_if(shown.begin(), shown.end(), [&](const CaptionBoard::Shown& s) {
+    return s.entry >= 0 && s.seconds >= CaptionMinimumSeconds && SoundOver(board, s, platform.audio);
+  });
+  std::fill(end, shown.end(), CaptionBoard::Shown{});
+  for (int row = 0; row < CaptionRows && shown[static_cast<std::size_t>(row)].entry >= 0; ++row) {
+    CaptionBoard::Shown& s = shown[static_cast<std::size_t>(row)];
+    DrawCaption(platform.drawing, CaptionTable[static_cast<std::size_t>(s.entry)].words, row);
+    s.seconds += deltaTime;
+  }
+}

@@ -1,0 +1,93 @@
+#pragma once
+// Captions, for a player who turns them on (--captions): a few words at the
+// top of the screen for each sound that tells the story, up from the frame the
+// sound starts for as long as it plays (a looping one: until it is stopped),
+// and never for less than two seconds; two or three at once stack. Without
+// the option none of this runs: the program neither listens nor draws.
+
+#include <array>
+
+#include "core/SoundCatalog.h"
+#include "platform/Platform.h"
+
+// The words of one sound: a persistent sound by its catalog id, or a sound
+// played once by its file.
+struct CaptionEntry {
+  SoundId sound;     // SoundCount for a file played once
+  const char* file;  // null for a persistent sound
+  const char* words;
+};
+
+inline constexpr std::array<CaptionEntry, 25> CaptionTable = {{
+    // Persistent: up while the engine says it plays.
+    {TelephoneSound, nullptr, "[TELEPHONE RINGING]"},
+    {HeavyBreathingSound, nullptr, "[HEAVY BREATHING]"},
+    {GiberishSound, nullptr, "[GARBLED TV VOICES]"},
+    // Played once: up for as long as the file plays.
+    {SoundCount, IdkWhatToNameThisFile, "[EERIE CALL, FAR OFF]"},
+    {SoundCount, ItWalkingOnGrassFile, "[STEPS IN THE GRASS]"},
+    {SoundCount, ItRunningOnGrassFile, "[RUNNING IN GRASS]"},
+    {SoundCount, CreepyNoiseFile, "[CHITTERING, A GROWL]"},
+    {SoundCount, WhatEvenIsThisFile, "[CREAKING, WHISPERS]"},
+    {SoundCount, ScaryScreechFile, "[A PIERCING SCREECH]"},
+    {SoundCount, CameraFlashFile, "[CAMERA SHUTTER]"},
+    {SoundCount, HeheFile, "[SOMEONE GIGGLES]"},
+    {SoundCount, KnockKnockFile, "[KNOCK, KNOCK]"},
+    {SoundCount, KnockKnockKnockFile, "[KNOCK, KNOCK, KNOCK]"},
+    {SoundCount, GlassShatterFile, "[GLASS SHATTERS]"},
+    {SoundCount, DoorOpenFile, "[DOOR CREAKS OPEN]"},
+    {SoundCount, ItWalkingInYourRoomFile, "[STEPS IN THE ROOM]"},
+    {SoundCount, MoansAndGroansFile, "[MOANS AND GROANS]"},
+    {SoundCount, CreepyYellFile, "[AN INHUMAN YELL]"},
+    {SoundCount, WoodRunningFile, "[RUNNING ON WOOD]"},
+    {SoundCount, ItGettingAwayScareFile, "[MUSIC CRASHES]"},
+    {SoundCount, JumpscareFile, "[A SHRIEK!]"},
+    {SoundCount, HorrorDeathFile, "[DEATHLY CHOIR]"},
+    {SoundCount, EngineStartupFile, "[ENGINE STARTS]"},
+    {SoundCount, CaughtFishFile, "[SPLASH! CAUGHT ONE!]"},
+    {SoundCount, ErrorFile, "[BUZZ. IT GOT AWAY.]"},
+}};
+
+inline constexpr float CaptionMinimumSeconds = 2;
+inline constexpr int CaptionRows = 3;
+
+// The caption layer's own record, apart from GameState: the captions up, top
+// to bottom in the order they came, and how long each captioned file plays
+// (read from the files themselves before the first frame).
+struct CaptionBoard {
+  struct Shown {
+    int entry = -1;       // in CaptionTable; -1 for an empty row
+    float seconds = 0;    // how long it has been up
+  };
+  std::array<Shown, CaptionRows> shown{};
+  std::array<float, CaptionTable.size()> fileSeconds{};
+};
+
+// Before the first frame: the letters are made crisp, and each captioned
+// file's length is read from the file.
+void StartCaptions(CaptionBoard& board, Platform& platform);
+
+// The audio the game plays through while captions are on: every call is
+// passed on unchanged, in order, and the words of a captioned sound are put
+// up as it starts (again from the top of its time, if they are up already;
+// when every row is taken, the oldest gives way).
+class CaptionedAudio final : public Audio {
+ public:
+  CaptionedAudio(Audio& audio, CaptionBoard& board) : audio_(audio), board_(board) {}
+
+  void Start(SoundId sound) override;
+  void Stop(SoundId sound) override { audio_.Stop(sound); }
+  void SetLooping(SoundId sound) override { audio_.SetLooping(sound); }
+  void PlayOnce(const char* path) override;
+  bool IsPlaying(SoundId sound) override { return audio_.IsPlaying(sound); }
+  float FileSeconds(const char* path) override { return audio_.FileSeconds(path); }
+
+ private:
+  Audio& audio_;
+  CaptionBoard& board_;
+};
+
+// The caption layer, after the fade: takes down each caption whose sound has
+// ended once its two seconds have passed, draws the others, each on its dark
+// box at the top right, and ages them by the frame's time.
+void DrawCaptions(CaptionBoard& board, float deltaTime, Platform& platform);
