@@ -4,6 +4,7 @@
 
 #include "assets/SoundLoading.h"
 #include "assets/TextureLoading.h"
+#include "core/SoundCatalog.h"
 #include "shell/GameFrame.h"
 #include "shell/TitleScreen.h"
 
@@ -30,7 +31,7 @@ int RunProgram(System& system, FrameObserver* observer) {
     return 1;
   }
   system.ConfigureDisplay();
-  system.SetMasterVolume(1.5f);
+  system.SetMasterVolume(MasterVolume);
   std::srand(system.RandomSeed());
 
   // A missing picture has been logged and the platform shut down; the audio
