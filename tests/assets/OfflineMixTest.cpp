@@ -238,22 +238,4 @@ TEST_P(EndingHeard, MixedAtTheGameVolumeNoSampleGoesPastFullScale) {
 INSTANTIATE_TEST_SUITE_P(Endings, EndingHeard, testing::ValuesIn(Endings),
                          [](const testing::TestParamInfo<Ending>& info) { return std::string(info.param.name); });
 
-// Each file alone, at the game's volume, keeps a decibel below full scale.
-TEST(SoundLevels, EveryFileAloneStaysADecibelUnderFullScaleAtTheGameVolume) {
-  std::vector<std::string> paths;
-  for (const record::PersistentSound& s : record::PersistentSounds) paths.push_back(s.path);
-  for (const char* p : record::PlayedByPath) paths.push_back(p);
-  ASSERT_EQ(paths.size(), 46u);
-  std::string over;
-  for (const std::string& path : paths) {
-    const DecodedAudio d = DecodeMp3(BuiltPath(path));
-    ASSERT_TRUE(d.ok) << path;
-    float peak = 0;
-    for (float x : d.samples) peak = std::max(peak, std::fabs(x));
-    const double heardDb = Db(peak * record::MasterVolume);
-    if (heardDb > -1.0) over += "\n  " + FileName(path) + " peaks at " + std::to_string(heardDb) + " dBFS";
-  }
-  EXPECT_EQ(over, "") << "played alone at master " << record::MasterVolume;
-}
-
 }  // namespace
