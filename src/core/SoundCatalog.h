@@ -5,6 +5,10 @@
 
 #include <array>
 
+// Everything plays through the engine at this master volume, louder than
+// unity; no sound has a volume of its own. The sound files leave room for it.
+inline constexpr float MasterVolume = 1.5f;
+
 enum SoundId : int {
   BirdsSound,
   ForestWalkSound,

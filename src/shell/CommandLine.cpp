@@ -12,7 +12,7 @@ LaunchRequest ReadCommandLine(int argc, const char* const* argv) {
   bool version = false;
   for (int i = 1; i < argc; ++i) {
     const std::string_view argument = argv[i];
-    if (argument == "--help") {
+    if (argument == "--help" || argument == "-h") {
       help = true;
     } else if (argument == "--version") {
       version = true;
@@ -38,7 +38,7 @@ LaunchRequest ReadCommandLine(int argc, const char* const* argv) {
 
 std::string UsageText() {
   return "Usage: tarnwick [--windowed] [--captions] [--reduce-flashing]\n"
-         "       tarnwick --help | --version\n"
+         "       tarnwick -h | --help | --version\n"
          "\n"
          "A short first-person horror adventure. It opens full screen, with the picture\n"
          "letterboxed to the display, and reads its pictures and sounds from Assets/ in\n"
@@ -50,7 +50,7 @@ std::string UsageText() {
          "                      sounds that tell the story, while they play\n"
          "  --reduce-flashing   soften the camera flash, the scares and every other\n"
          "                      sudden full-screen change of light\n"
-         "  --help              print this help and exit\n"
+         "  -h, --help          print this help and exit\n"
          "  --version           print the version and exit\n"
          "\n"
          "Keys:\n"
@@ -68,6 +68,10 @@ std::string UsageText() {
          "\n"
          "Exit status: 0 after a quit, 1 when the game cannot start, 2 for a wrong\n"
          "command line.\n";
+}
+
+std::string RefusalText(const std::string& error) {
+  return "tarnwick: " + error + "\nTry 'tarnwick --help' for more information.\n";
 }
 
 std::string VersionText() { return std::string("tarnwick ") + TARNWICK_VERSION + "\n"; }

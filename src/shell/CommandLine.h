@@ -16,11 +16,14 @@ struct LaunchRequest {
 };
 
 // Reads the arguments after the program's name. Any argument it does not know
-// refuses the whole line; otherwise --help wins over --version, and both over
-// playing.
+// refuses the whole line, wherever it stands; otherwise --help (or -h) wins
+// over --version, and both over playing.
 LaunchRequest ReadCommandLine(int argc, const char* const* argv);
 
 // The usage with the keys, as --help prints it.
 std::string UsageText();
+// What a refused command line prints on stderr: the error, and where to find
+// the usage (not the usage itself: a typo gets two lines, not a page).
+std::string RefusalText(const std::string& error);
 // "tarnwick <version>"
 std::string VersionText();

@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
       std::fputs(VersionText().c_str(), stdout);
       return 0;
     case LaunchAction::Refuse:
-      std::fprintf(stderr, "tarnwick: %s\n%s", request.error.c_str(), UsageText().c_str());
+      std::fputs(RefusalText(request.error).c_str(), stderr);
       return 2;
     case LaunchAction::Play:
       break;

@@ -4,6 +4,7 @@
 
 #include "assets/SoundLoading.h"
 #include "assets/TextureLoading.h"
+#include "core/SoundCatalog.h"
 #include "shell/GameFrame.h"
 #include "shell/TitleScreen.h"
 
@@ -36,7 +37,7 @@ bool ProgramRun::Start() {
     return false;
   }
   system_.ConfigureDisplay();
-  system_.SetMasterVolume(1.5f);
+  system_.SetMasterVolume(MasterVolume);
   std::srand(system_.RandomSeed());
 
   // A missing picture has been logged and the platform shut down; the audio

@@ -16,6 +16,7 @@
 #include "GeneratedPictures.h"
 #include "core/ScreenRects.h"
 #include "harness/FrameDriver.h"
+#include "harness/Scenes.h"
 #include "harness/Player.h"
 #include "harness/ScreenReader.h"
 #include "pictures/Palette.h"
@@ -176,6 +177,102 @@ TEST(Referents, TheirPicturesAndViewsAreWhatTheGameShowsWithTheLines) {
   ASSERT_TRUE(driver.quit) << "the story did not reach its end";
   std::printf("[ referents ] %ld frames\n", driver.frames);
   EXPECT_EQ(seen, PointingLines);
+}
+
+// The brightest things in the close view of the counter, while the sink's
+// thoughts are shown, are the sink's: it is the subject of the view, and
+// nothing draws the eye away from it (a lamp's glow, say). The only other
+// bright thing there is the plate of the meal eaten at that counter.
+TEST(Referents, TheBrokenSinkIsTheBrightestThingInItsView) {
+  const art::Referent& sink = art::FindReferent("the broken sink");
+  const art::Referent& meal = art::FindReferent("the first meal");
+  const auto inside = [](const art::Referent& r, int x, int y) {
+    return x >= r.columns.lo && x < r.columns.hi && y >= r.rows.lo && y < r.rows.hi;
+  };
+  for (TextureId texture : sink.textures) {
+    const art::RgbaImage image = Load(texture);
+    for (const FRect& view : sink.views) {
+      const art::Span columns = art::ColumnsOnScreen(view, image.width), rows = art::RowsAboveBand(view, image.height);
+      int inSink = 0, onPlate = 0, elsewhere = 0;
+      for (int y = static_cast<int>(rows.lo); y < static_cast<int>(rows.hi); ++y)
+        for (int x = static_cast<int>(columns.lo); x < static_cast<int>(columns.hi); ++x) {
+          const int luma = (299 * Pixel(image, x, y, 0) + 587 * Pixel(image, x, y, 1) + 114 * Pixel(image, x, y, 2)) / 1000;
+          if (luma < 180) continue;
+          if (inside(sink, x, y)) ++inSink;
+          else if (inside(meal, x, y)) ++onPlate;
+          else ++elsewhere;
+        }
+      const std::string where = TextureCatalog[texture].name;
+      EXPECT_GT(inSink, onPlate) << "the plate outshines the sink in " << where;
+      EXPECT_LE(elsewhere * 20, inSink) << elsewhere << " bright pixels elsewhere in the view, " << inSink
+                                        << " in the sink, in " << where;
+    }
+  }
+}
+
+// The colours that make a food picture what it is: every colour other than
+// the greys of plates, bowls and spoons that paints at least a twentieth of it.
+std::set<art::Color> FoodColours(TextureId food) {
+  const art::RgbaImage image = Load(food);
+  std::map<art::Color, int> counts;
+  int total = 0;
+  for (int y = 0; y < image.height; ++y)
+    for (int x = 0; x < image.width; ++x)
+      for (int k = art::WoodDeep; k < art::ColorCount; ++k)  // after the greys, Ink to Bone
+        if (IsColour(image, x, y, static_cast<art::Color>(k))) {
+          ++counts[static_cast<art::Color>(k)];
+          ++total;
+        }
+  std::set<art::Color> colours;
+  for (const auto& [colour, count] : counts)
+    if (count * 20 >= total) colours.insert(colour);
+  return colours;
+}
+
+// The meal seen after eating is the food that was eaten: on every day (the
+// breakfast at home and the two meals at the cabin's counter) and for every
+// draw of the meals' random choice, the plate the player looks at then holds
+// the colours of the food the game drew while it was eaten.
+TEST(Meals, ThePlateShowsTheFoodThatWasEaten) {
+  struct Meal {
+    int scene;
+    art::Span columns, rows;  // where the meal is painted in the picture seen after it
+  };
+  const art::Referent& first = art::FindReferent("the first meal");
+  const art::Referent& second = art::FindReferent("the second meal");
+  const Meal meals[] = {
+      {7, art::PlacedColumns("house breakfast plate"), art::PlacedRows("house breakfast plate")},
+      {26, first.columns, first.rows},
+      {53, second.columns, second.rows},
+  };
+  for (const Meal& meal : meals)
+    for (int choice : {0, 1, 2}) {
+      SCOPED_TRACE("scene " + std::to_string(meal.scene) + ", food choice " + std::to_string(choice));
+      FrameDriver driver = ArrivedIn(meal.scene);
+      driver.state.FoodChoice = choice;
+      driver.Frame();
+      ASSERT_TRUE(driver.state.UseReady);
+      driver.ReleaseReturn();
+      std::set<TextureId> eaten;
+      for (int frame = 0; frame < 400 && !driver.state.ExitReady && !driver.state.DialogueActive; ++frame) {
+        driver.Frame();
+        for (TextureId food : {PizzaTexture, SoupTexture})
+          if (driver.rec.drawing.Drew(food)) eaten.insert(food);
+      }
+      ASSERT_EQ(eaten.size(), 1u) << "one food drawn while eating";
+      driver.Frame();  // the meal's thoughts, if it has any, are on screen
+      const TextureId seen = driver.state.BackgroundTexture;
+      ASSERT_TRUE(driver.rec.drawing.Drew(seen));
+      const art::RgbaImage image = Load(seen);
+      for (art::Color colour : FoodColours(*eaten.begin())) {
+        int painted = 0;
+        for (int y = static_cast<int>(meal.rows.lo); y < static_cast<int>(meal.rows.hi); ++y)
+          for (int x = static_cast<int>(meal.columns.lo); x < static_cast<int>(meal.columns.hi); ++x)
+            painted += IsColour(image, x, y, colour);
+        EXPECT_GE(painted, 2) << TextureCatalog[*eaten.begin()].name << " was eaten, but its colour "
+                              << static_cast<int>(colour) << " is not on the plate in " << TextureCatalog[seen].name;
+      }
+    }
 }
 
 TEST(BookedPage, ItsAddressIsClearOfTheMovePrompt) {

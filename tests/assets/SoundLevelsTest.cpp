@@ -10,6 +10,7 @@
 #include <set>
 
 #include "SoundChecks.h"
+#include "record/Sounds.h"
 #include "sounds/SoundBook.h"
 
 namespace {
@@ -85,6 +86,12 @@ TEST(SoundLevels, EveryPeakStaysBelowMinusOneDb) {
     EXPECT_LT(m.peakDb, -1.0) << m.path;
     EXPECT_GT(m.loudnessDb, -45.0) << m.path << " is all but silent";
   }
+}
+
+// Played alone through the game's master volume, every file stays a decibel
+// under full scale.
+TEST(SoundLevels, EveryFileAloneIsHeardADecibelUnderFullScale) {
+  for (const Measured& m : All()) EXPECT_LE(m.peakDb + Db(record::MasterVolume), -1.0) << m.path;
 }
 
 TEST(SoundLevels, BedsSitUnderTheEffects) {

@@ -12,6 +12,9 @@
 #include "SoundChecks.h"
 #include "sounds/Mp3Encoding.h"
 
+// Failures name the sound, not its address.
+void PrintTo(const SoundEntry* entry, std::ostream* os) { *os << entry->name; }
+
 namespace {
 
 using namespace soundcheck;

@@ -29,7 +29,11 @@ class FakeSystem : public System {
   bool CreateRenderer() override { steps.push_back("renderer"); return !rendererFails; }
   bool InitAudioEngine() override { steps.push_back("audio"); return !audioFails; }
   void ConfigureDisplay() override { steps.push_back("display"); }
-  void SetMasterVolume(float volume) override { steps.push_back("volume " + std::to_string(volume)); }
+  float masterVolume = 0;  // as the game last set it
+  void SetMasterVolume(float volume) override {
+    steps.push_back("volume " + std::to_string(volume));
+    masterVolume = volume;
+  }
   unsigned seed = 1;
   unsigned RandomSeed() override { return seed; }
   void LoadTexture(TextureId texture, const char* path) override {

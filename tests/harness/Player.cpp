@@ -80,7 +80,13 @@ void Player::Decide(const GameState& state, const RecordingDrawing& lastFrame, S
   const bool promptUp = lastFrame.Drew(MoveTexture) || lastFrame.Drew(UseTexture) || lastFrame.Drew(ClickALotTexture);
   // A box that has just opened shows its old, blank text for a frame: wait
   // until there is something to read.
-  const bool lineShown = DialogueBandShown(lastFrame) && !DrawnDialogueText(lastFrame).empty();
+  const std::string line = DialogueBandShown(lastFrame) ? DrawnDialogueText(lastFrame) : "";
+  const bool lineShown = !line.empty();
+  if (line != line_) {
+    line_ = line;
+    lineSinceMs_ = nowMs;
+  }
+  if (lineShown && nowMs - lineSinceMs_ < plan_.readingMs) return;  // still reading it
   if (lineShown || promptUp) {
     PressReturn(input, nowMs);
     return;

@@ -5,6 +5,7 @@
 // never writes game state.
 
 #include <cstdint>
+#include <string>
 
 #include "RecordingPlatform.h"
 #include "core/GameState.h"
@@ -12,6 +13,7 @@
 struct PlayerPlan {
   bool standStillInLastWalk = false;  // let the creature catch up in the forest
   bool dieOnceInBedroom = false;      // stay in bed after the warning, the first time
+  double readingMs = 0;               // how long each line is read before Return moves on
 };
 
 class Player {
@@ -30,6 +32,8 @@ class Player {
 
   PlayerPlan plan_;
   double lastPressMs_ = -1e9;
+  std::string line_;  // the line on screen, and since when
+  double lineSinceMs_ = 0;
   bool waitingToDie_ = false;
   bool died_ = false;
 };

@@ -21,6 +21,7 @@ class Watcher : public FrameObserver {
   void BeforeFrame(const GameState& state) override {
     if (look_) look_(&state, system_);
     RecordWhatWasShown(state);
+    RecordWhatWasHeard(state.SceneIndex);
     player_.Decide(state, system_.rec.drawing, system_.rec.input, nowMs_);
     system_.rec.ClearRecords();
     if (result_.storySeconds > limit_) {
@@ -31,6 +32,11 @@ class Watcher : public FrameObserver {
     system_.msPerTick = static_cast<std::uint64_t>(ms);
     nowMs_ += ms;
     ++result_.frames;
+  }
+
+ // The calls of the frame that has just run, heard at the time its clock read.
+  void RecordWhatWasHeard(int scene) {
+    for (const SoundCall& call : system_.rec.audio.calls) result_.sounds.push_back({nowMs_, scene, call});
   }
 
  private:
@@ -82,6 +88,8 @@ PlaythroughResult PlayThrough(PlayerPlan plan, FrameSchedule schedule, unsigned 
   Watcher watcher(system, plan, std::move(schedule), gameSecondsLimit, result, look);
   result.exitStatus = RunProgram(system, &watcher, options);
   if (look) look(nullptr, system);
+  watcher.RecordWhatWasHeard(result.scenes.empty() ? 0 : result.scenes.back());  // the last frame's
+  result.masterVolume = system.masterVolume;
   result.finished = result.storySeconds <= gameSecondsLimit;
   return result;
 }

@@ -8,9 +8,18 @@
 #include <vector>
 
 #include "Player.h"
+#include "RecordingPlatform.h"
 #include "core/GameOptions.h"
 
 class FakeSystem;
+
+// A sound call as the game made it, with the moment it was heard: the real
+// time since start-up of the frame that made it, and the scene of that frame.
+struct HeardSound {
+  double ms;
+  int scene;
+  SoundCall call;
+};
 
 struct PlaythroughResult {
   int exitStatus = -1;
@@ -19,6 +28,10 @@ struct PlaythroughResult {
   std::vector<std::string> lines;  // as drawn, consecutive repeats folded
   double storySeconds = 0;         // game time, from the first game frame
   long frames = 0;
+  // Every start, stop, loop and play-once from start-up to the exit, in order,
+  // and the master volume the game set: what a listener heard, to mix again.
+  std::vector<HeardSound> sounds;
+  float masterVolume = 0;
 };
 
 // The length of each frame in whole milliseconds.

@@ -88,6 +88,7 @@ for heading in NAME SYNOPSIS DESCRIPTION OPTIONS KEYS FILES 'EXIT STATUS'; do
   grep -q "^$heading" <<<"$man_text" || fail "the manual page has no $heading section"
 done
 for option in --windowed --help --version; do grep -q -e "$option" <<<"$man_text" || fail "the manual page does not tell $option"; done
+grep -qF -- '-h, --help' <<<"$man_text" || fail "the manual page does not give -h as the short form of --help"
 grep -qF "tarnwick $version" <<<"$man_text" || fail "the manual page is not for version $version"
 zcat "$scratch/usr/share/doc/tarnwick/changelog.gz" | head -n 1 | grep -qF "tarnwick ($version)" || fail "the changelog does not start with $version"
 grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \

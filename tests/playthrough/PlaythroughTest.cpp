@@ -70,6 +70,8 @@ std::string Name(const testing::TestParamInfo<StoryRun>& info) {
   return std::string(ending) + "_" + (info.param.rate == "jitter" ? "60HzJittering5to60ms" : info.param.rate + "Hz");
 }
 
+void PrintTo(const StoryRun& run, std::ostream* os) { *os << Name(testing::TestParamInfo<StoryRun>(run, 0)); }
+
 class Playthrough : public testing::TestWithParam<StoryRun> {};
 
 TEST_P(Playthrough, FromTheTitleToAClosingScreenAndOut) {

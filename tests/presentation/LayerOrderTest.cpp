@@ -183,6 +183,9 @@ const BusyFrame BusyFrames[] = {
      {Layer::Backdrop, Layer::FadeRect, Layer::NextDayCard, Layer::Static, Layer::Scanlines}},
 };
 
+// Failures name the frame, not its bytes.
+void PrintTo(const BusyFrame& busy, std::ostream* os) { *os << busy.name; }
+
 class LayerOrder : public testing::TestWithParam<BusyFrame> {};
 
 TEST_P(LayerOrder, EveryCallInTheRecordsOrder) {

@@ -98,6 +98,8 @@ const Held HeldObjects[] = {
     {"NoLighterElsewhere", [](GameState& s) { s.SceneIndex = 30, s.UseReady = true; }, nullptr, {}},
 };
 
+void PrintTo(const Held& held, std::ostream* os) { *os << held.name; }
+
 class HeldObject : public testing::TestWithParam<Held> {};
 
 TEST_P(HeldObject, DrawnAtItsPlace) {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The command line of the real binary: --help prints the usage with the keys
-# and exits 0, --version prints the version and exits 0, and anything else
-# prints a one-line error naming it, then the usage, on stderr and exits 2.
+# The command line of the real binary: --help (or -h) prints the usage with the
+# keys and exits 0, --version prints the version and exits 0, and anything else,
+# wherever it stands, prints a one-line error naming it and one line pointing
+# to --help, on stderr, and exits 2.
 # None of them opens a window: they run here with no display at all.
 source "$(dirname "$0")/lib/xvfb.bash"
 
@@ -28,11 +29,20 @@ run --help
 [ "$STATUS" -eq 0 ] || fail "--help should exit 0, got $STATUS"
 [ -z "$ERR" ] || fail "--help wrote to stderr: $ERR"
 has_usage "$OUT" "--help"
+grep -q -e '-h, --help' <<<"$OUT" || fail "the usage does not give -h as the short form of --help"
 # The keys a player needs, as the game's how-to-play tells them.
 for key in 'Arrow keys' 'W A S D' 'Return' 'Shift' 'F11' 'gamepad' 'Closing the window'; do
   grep -qF "$key" <<<"$OUT" || fail "--help does not tell the key '$key'"
 done
+usage=$OUT
 log "--help: usage and keys, status 0"
+
+# -h is the common short form, and prints the very same.
+run -h
+[ "$STATUS" -eq 0 ] || fail "-h should exit 0, got $STATUS"
+[ -z "$ERR" ] || fail "-h wrote to stderr: $ERR"
+[ "$OUT" = "$usage" ] || fail "-h does not print what --help prints"
+log "-h: the same usage, status 0"
 
 # The version is the one the package's changelog records.
 changelog_version=$(sed -n '1s/^tarnwick (\([^)]*\)).*/\1/p' "$source_dir/packaging/debian/changelog")
@@ -47,17 +57,25 @@ log "--version: $OUT, status 0"
 run --version --help
 [ "$STATUS" -eq 0 ] && grep -q '^Usage: tarnwick' <<<"$OUT" || fail "--version --help should print the usage"
 
-for args in "--fullscreen" "-h" "-v" "--help=yes" "level2" "--windowed --bogus" "--help -x" ""; do
+# A wrong word gets two lines, the usual way: the error naming it, then where
+# the usage is. Wherever it stands, also before or after a --help.
+for args in "--fullscreen" "-v" "-H" "--help=yes" "level2" "--windowed --bogus" "--help -x" "-x --help" \
+  "--bogus -h" "--version --bogus" ""; do
   # shellcheck disable=SC2086  # each case is a list of words; "" is one empty argument
   if [ -z "$args" ]; then run ""; else run $args; fi
   [ "$STATUS" -eq 2 ] || fail "'$args' should exit 2, got $STATUS"
   [ -z "$OUT" ] || fail "'$args' wrote to stdout: $OUT"
+  # The first word the game does not know is the one named.
+  wrong=""
+  for word in $args; do
+    case $word in --windowed | --help | -h | --version) ;; *) wrong=$word; break ;; esac
+  done
+  [ "$(wc -l <<<"$ERR")" -eq 2 ] || fail "'$args': stderr should be two lines, not: $ERR"
   first=$(head -n 1 <<<"$ERR")
-  wrong=${args##* }
   grep -qF -- "'$wrong'" <<<"$first" || fail "'$args': the first line of stderr does not name '$wrong': $first"
   grep -q '^tarnwick: ' <<<"$first" || fail "'$args': the error line does not start with 'tarnwick: ': $first"
-  [ "$(sed -n 2p <<<"$ERR" | cut -c1-15)" = "Usage: tarnwick" ] || fail "'$args': the usage does not follow the one error line"
-  has_usage "$ERR" "'$args'"
+  [ "$(sed -n 2p <<<"$ERR")" = "Try 'tarnwick --help' for more information." ] ||
+    fail "'$args': the second line does not point to --help: $(sed -n 2p <<<"$ERR")"
 done
-log "unknown options and arguments: one line naming them, the usage, status 2"
+log "unknown options and arguments: one line naming them, one pointing to --help, status 2"
 log "PASS"

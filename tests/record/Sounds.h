@@ -6,6 +6,10 @@
 
 namespace record {
 
+// Everything plays through the engine's master volume of 1.5, louder than unity;
+// no sound has a volume of its own.
+inline constexpr float MasterVolume = 1.5f;
+
 struct PersistentSound {
   const char* name;
   const char* path;

@@ -107,6 +107,8 @@ const Landing Landings[] = {
      [](const FrameDriver& d) { return d.state.StaticTimer > 0.2f; }, false, true},
 };
 
+void PrintTo(const Landing& landing, std::ostream* os) { *os << landing.name; }
+
 class ExactLanding : public testing::TestWithParam<Landing> {};
 
 TEST_P(ExactLanding, ActsAtTheMarkOnlyWhereTheDescriptionSaysAtOrBelow) {

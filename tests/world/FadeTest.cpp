@@ -98,6 +98,18 @@ struct GuardCase {
   bool applies;
 };
 
+// "Scene14_DialogueShown_Applies": the row, what holds, and whether it moves on.
+std::string GuardName(const GuardCase& c) {
+  std::string name = "Scene" + std::to_string(c.scene);
+  if (c.dialogue) name += "_DialogueShown";
+  if (c.hold) name += "_NextDayHeld";
+  if (c.animating) name += "_Animating";
+  if (!c.dialogue && !c.hold && !c.animating) name += "_NothingUp";
+  return name + (c.applies ? "_MovesOn" : "_Waits");
+}
+
+void PrintTo(const GuardCase& c, std::ostream* os) { *os << GuardName(c); }
+
 class RowGuards : public testing::TestWithParam<GuardCase> {};
 
 TEST_P(RowGuards, ApplyOnlyWhenTheyHold) {
@@ -118,7 +130,8 @@ INSTANTIATE_TEST_SUITE_P(Rows14And18, RowGuards,
                          testing::Values(GuardCase{14, false, false, false, true},
                                          GuardCase{14, true, false, false, false},
                                          GuardCase{18, false, false, false, true},
-                                         GuardCase{18, false, false, true, false}));
+                                         GuardCase{18, false, false, true, false}),
+                         [](const testing::TestParamInfo<GuardCase>& info) { return GuardName(info.param); });
 
 TEST(Fade, RowsThirtyFiveAndThirtySixNeedNoDarkness) {
   for (int scene : {35, 36}) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "harness/Countdown.h"
 #include "harness/Scenes.h"
 #include "record/UseTable.h"
 #include "core/Views.h"
@@ -79,6 +80,62 @@ TEST(Drinking, TheBottleFreezesTheWalkForThreeSecondsThenAnyReturnWalksOn) {
   driver.ReleaseReturn();
   driver.Frame();
   EXPECT_TRUE(driver.state.FadingOut);
+}
+
+// One drink from the bottle, however often Return is pressed at it: presses
+// all through the drink neither start it again nor lengthen it (the row for
+// scene 43 wants Drinking false, and the window offers the bottle only while
+// it is false and the drink not yet had), and once it is over, Return at the
+// bottle walks on instead of drinking again.
+TEST(Drinking, ReturnAtTheBottleWhileItGoesOnOrAfterNeverStartsItAgain) {
+  FrameDriver driver = StandingIn(43, ForestCarTexture);
+  driver.state.BackgroundRect.x = -570;  // the bottle in view
+  driver.Step();
+  ASSERT_TRUE(driver.state.UseReady);
+  driver.ReleaseReturn();
+  driver.Step();
+  ASSERT_TRUE(driver.state.Drinking);
+  int sips = driver.rec.audio.TimesPlayed(record::uses::Drinking);
+  Countdown drink{record::uses::DrinkSeconds};
+  for (int frame = 1; frame < 400; ++frame) {
+    if (frame % 5 == 0) driver.ReleaseReturn();
+    const auto before = driver.rec.clock.now;
+    driver.Step();
+    sips += driver.rec.audio.TimesPlayed(record::uses::Drinking);
+    const bool over = drink.Lower(driver.rec.clock.now - before);
+    ASSERT_EQ(driver.state.Drinking, !over) << "frame " << frame << ": the drink lasts 3 s from the first press";
+    if (over) break;
+    EXPECT_FALSE(driver.rec.drawing.Drew(UseTexture)) << "frame " << frame << ": the bottle offered again";
+  }
+  EXPECT_EQ(sips, 1) << "the drink started again";
+  EXPECT_FALSE(driver.state.Drinking);
+  EXPECT_FLOAT_EQ(driver.state.BackgroundRect.x, -570);
+
+  // Drunk: at the bottle, Return walks on.
+  driver.Step();
+  EXPECT_FALSE(driver.state.UseReady);
+  EXPECT_TRUE(driver.state.ExitReady);
+  driver.ReleaseReturn();
+  driver.Step();
+  EXPECT_EQ(driver.rec.audio.TimesPlayed(record::uses::Drinking), 0);
+  EXPECT_FALSE(driver.state.Drinking);
+  EXPECT_TRUE(driver.state.FadingOut);
+}
+
+// The row itself: while a drink goes on, Return does nothing even if the
+// bottle were usable.
+TEST(Drinking, TheUseIsSkippedWhileTheDrinkGoesOn) {
+  FrameDriver driver = StandingIn(43, ForestCarTexture);
+  driver.state.BackgroundRect.x = -570;
+  driver.state.Drinking = true;
+  driver.state.DrinkTimer = 1.5f;
+  driver.state.UseReady = true;
+  driver.ReleaseReturn();
+  driver.Frame();
+  EXPECT_TRUE(driver.rec.audio.PlayedOnce().empty());
+  EXPECT_TRUE(driver.state.Drinking);
+  EXPECT_LT(driver.state.DrinkTimer, 1.5f) << "the drink goes on from where it was";
+  EXPECT_FALSE(driver.state.FadingOut);
 }
 
 TEST(Telephone, AnswerHearBreathingHangUpAndWalkAwayTakeThreePresses) {

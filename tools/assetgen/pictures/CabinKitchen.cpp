@@ -38,6 +38,115 @@ void RodPlace(Canvas& c, const Room& room, float column0, float column1) {
   c.Set(static_cast<int>(hook.x + 1), static_cast<int>(hook.y - 1), GreyRamp[6]);
 }
 
+// The old enamel sink on the counter under the window, as the player finds it
+// at night, thirsty: its basin cracked through and chipped to the iron, the
+// tap snapped off at the wall (the spout lies on the counter beside it), a
+// dry rust streak down the wall where the water used to run, and the pipe
+// sprung from its bracket. `sink` is its middle, on the back wall.
+void BrokenSink(Canvas& c, const Room& room, float sink) {
+  const float counter = room.Height(0.94f * UnitsPerMetre), rim = room.Height(1.18f * UnitsPerMetre);
+  const float arm = room.Height(1.31f * UnitsPerMetre);  // under the window
+  // The supply pipe up the wall on the right, sprung from its bracket, and
+  // its arm over the basin, snapped off short where the tap was.
+  const Point foot = room.Project({sink + 19, counter, 0.997f});
+  const Point bend = room.Project({sink + 16, arm, 0.995f});
+  const Point end = room.Project({sink + 1, arm, 0.99f});
+  Line(c, foot.x, foot.y, bend.x, bend.y, Slate, 2);
+  Line(c, bend.x, bend.y, end.x, end.y, Slate, 2);
+  Line(c, bend.x, bend.y - 0.5f, end.x, end.y - 0.5f, SlateLight);
+  const Point bracket = room.Project({sink + 19, room.Height(1.1f * UnitsPerMetre), 0.998f});
+  FillRect(c, static_cast<int>(bracket.x), static_cast<int>(bracket.y), static_cast<int>(bracket.x + 3),
+           static_cast<int>(bracket.y + 1), Dusk);
+  // The jagged, open end where the brass broke, dry, and a rust streak down
+  // the wall beneath it.
+  c.Set(static_cast<int>(end.x) - 1, static_cast<int>(end.y) - 1, Sand);
+  c.Set(static_cast<int>(end.x) - 1, static_cast<int>(end.y) + 1, Tan);
+  c.Set(static_cast<int>(end.x) - 1, static_cast<int>(end.y), Ink);
+  DrawFacing(c, room, sink - 1, rim, sink + 3, arm, 0.998f, [](float u, float v, int x, int y) {
+    const float width = 0.4f + 0.5f * (1 - v);
+    if (std::fabs(u - 0.5f) > width * 0.5f || Bayer(x, y) > 0.8f) return Clear;
+    return v > 0.6f ? Ember : EmberDeep;
+  });
+  // The basin: white enamel, lit by the lamp on the wall above it, chipped to
+  // the iron by its left corner and cracked from the rim to the foot.
+  DrawBox(c, room, {sink - 14, counter, 0.93f}, {sink + 14, rim, 0.99f}, Painted(GreyRamp, 0.9f, Bone));
+  DrawFacing(c, room, sink - 14, counter, sink + 14, rim, 0.929f, [](float u, float v, int x, int y) {
+    const float du = (u - 0.15f) / 0.09f, dv = (v - 0.8f) / 0.22f;
+    if (du * du + dv * dv < 1) return du * du + dv * dv < 0.4f ? Ink : EmberDeep;
+    if (v > 0.88f) return Bone;
+    return RampAt(GreyRamp, 0.86f - 0.12f * (1 - v), x, y);
+  });
+  const auto onFront = [&](float u, float v) {
+    return room.Project({sink - 14 + 28 * u, counter + (rim - counter) * v, 0.929f});
+  };
+  const Point crack[] = {onFront(0.6f, 1), onFront(0.52f, 0.72f), onFront(0.6f, 0.5f), onFront(0.48f, 0.24f),
+                         onFront(0.54f, 0)};
+  for (int k = 0; k + 1 < 5; ++k) Line(c, crack[k].x, crack[k].y, crack[k + 1].x, crack[k + 1].y, Ink);
+  const Point branch = onFront(0.74f, 0.62f);
+  Line(c, crack[2].x, crack[2].y, branch.x, branch.y, Ink);
+  const Point stain = onFront(0.5f, 0.1f);
+  Line(c, stain.x + 1, stain.y - 1, stain.x + 1, stain.y + 1, EmberDeep);
+  // The brass tap itself, lying on the counter beside the basin: its curved
+  // spout and the cross of its handle.
+  const Point tap = room.Project({sink + 24, counter, 0.905f});
+  Line(c, tap.x - 3, tap.y - 0.5f, tap.x + 2, tap.y - 0.5f, Sand, 1.5f);
+  Line(c, tap.x + 2, tap.y - 0.5f, tap.x + 3.5f, tap.y + 0.5f, Tan, 1.5f);
+  Line(c, tap.x - 4, tap.y - 2, tap.x - 4, tap.y + 0.5f, Tan, 1.2f);
+  Line(c, tap.x - 5.5f, tap.y - 1.5f, tap.x - 2.5f, tap.y - 1.5f, Sand, 1.2f);
+}
+
+// What was eaten at the counter, on its plate and in its bowl: a slice of
+// pizza and a bowl of soup, the food the cabin was stocked with, whichever the
+// player chose (the food drawn while eating is the same pizza or soup). The
+// morning after, the leftovers have gone a little green. Drawn pixel by pixel:
+// at this size a plate is a few rows of the counter.
+void CounterMeal(Canvas& c, const Referent& meal, bool stale) {
+  // . nothing, P plate, S its shadow, T crust, F and A cheese, R pepperoni,
+  // B rim of the bowl, E soup, C the bowl's side, G mould.
+  static constexpr const char* Plate[] = {
+      "....PPPPPPPPP....",
+      "..PPTTTTTTTTTPP..",
+      ".PPPFAFRFAFAFPPP.",
+      ".PPPPARAFAFRPPPP.",
+      "..PPPPPFAPPPPPP..",
+      "...SPPPPPPPPPS...",
+  };
+  static constexpr const char* Bowl[] = {
+      ".BBBBBBBBB.",
+      "BEEAAEEEEEB",
+      ".CBBBBBBBC.",
+      "..CCCCCCC..",
+      "...CCCCC...",
+  };
+  const auto paint = [&](const char* const* rows, int height, int x0, int y0) {
+    for (int y = 0; y < height; ++y)
+      for (int x = 0; rows[y][x]; ++x) {
+        Color colour = Clear;
+        switch (rows[y][x]) {
+          case 'P': colour = (x + y) % 3 ? Dawn : PaleCold; break;
+          case 'S': colour = WoodDeep; break;
+          case 'T': colour = x % 3 ? Tan : WoodLight; break;
+          case 'F': colour = Flame; break;
+          case 'A': colour = Amber; break;
+          case 'R': colour = Red; break;
+          case 'B': colour = PaleCold; break;
+          case 'E': colour = Ember; break;
+          case 'C': colour = Cold; break;
+          default: break;
+        }
+        if (colour != Clear) c.Set(x0 + x, y0 + y, colour);
+      }
+  };
+  const int left = static_cast<int>(meal.columns.lo), bottom = static_cast<int>(meal.rows.hi);
+  paint(Plate, 6, left, bottom - 7);
+  paint(Bowl, 5, left + 15, bottom - 8);
+  if (stale) {
+    c.Set(left + 6, bottom - 5, Moss);
+    c.Set(left + 12, bottom - 4, Moss);
+    c.Set(left + 21, bottom - 7, Moss);
+  }
+}
+
 enum class KitchenMorning { FirstDay, SomethingWasHere, RodGone };
 
 // The kitchen: counters along the back wall with the sink under a small
@@ -72,15 +181,7 @@ Canvas PaintCabinKitchen(KitchenMorning morning) {
   Cabinet(c, room, x0, 0.9f, x1 - x0, 0.1f, 0.88f * UnitsPerMetre, wood, 4);
   DrawBox(c, room, {x0 - 1, room.Height(0.88f * UnitsPerMetre), 0.895f}, {x1 + 1, room.Height(0.94f * UnitsPerMetre), 1.0f},
           Painted(GreyRamp, 0.45f, PaleCold));
-  DrawFacing(c, room, sink - 11, room.Height(0.94f * UnitsPerMetre), sink + 11, room.Height(0.97f * UnitsPerMetre), 0.91f,
-             [](float u, float, int x, int y) { return RampAt(GreyRamp, 0.25f + 0.1f * u, x, y); });
-  // The old tap: its handle gone, a rust stain under it.
-  DrawBox(c, room, {sink - 1, room.Height(0.94f * UnitsPerMetre), 0.975f}, {sink + 1, room.Height(1.18f * UnitsPerMetre), 0.985f},
-          Painted(GreyRamp, 0.55f, Cold));
-  DrawBox(c, room, {sink - 1, room.Height(1.12f * UnitsPerMetre), 0.95f}, {sink + 1, room.Height(1.18f * UnitsPerMetre), 0.985f},
-          Painted(GreyRamp, 0.55f, Cold));
-  DrawFacing(c, room, sink - 3, room.Height(0.95f * UnitsPerMetre), sink + 4, room.Height(1.1f * UnitsPerMetre), 0.997f,
-             [](float u, float v, int x, int y) { return v < 0.9f - u * 0.3f ? RampAt(FireRamp, 0.05f, x, y) : Clear; });
+  BrokenSink(c, room, sink);
   for (int shelf = 0; shelf < 2; ++shelf) {
     const float y = room.Height((1.5f + shelf * 0.4f) * UnitsPerMetre);
     for (float sx : {x0 + 4, x1 - 34}) {
@@ -122,15 +223,10 @@ Canvas PaintCabinKitchen(KitchenMorning morning) {
   } else {
     Chair(c, room, tx0 - 18, z + 0.02f, 16, Wooden(0.45f, 311), true);
   }
-  TableLamp(c, room, tx1 - 8, room.Height(0.75f * UnitsPerMetre), z + 0.1f);
-  // The meal on the counter beside the sink, where the close view shows it: a
-  // plate of something brown (green, the morning after) and a tin mug.
-  const Referent& meal = FindReferent(after ? "the second meal" : "the first meal");
-  const float plateX = meal.columns.lo + 9, plateY = meal.rows.hi - 3;
-  FillEllipse(c, plateX, plateY, 8, 2.2f, Dawn);
-  FillEllipse(c, plateX, plateY - 0.4f, 5, 1.3f, after ? Moss : Ember);
-  FillRect(c, static_cast<int>(plateX + 11), static_cast<int>(plateY - 6), static_cast<int>(plateX + 16), static_cast<int>(plateY + 1), Cold);
-  FillRect(c, static_cast<int>(plateX + 11), static_cast<int>(plateY - 6), static_cast<int>(plateX + 16), static_cast<int>(plateY - 5), PaleCold);
+  // A small lamp at the far end of the table, turned low: the close view of
+  // the counter belongs to the meal and the sink.
+  TableLamp(c, room, tx1 + 2, room.Height(0.75f * UnitsPerMetre), z + 0.1f, 0.35f);
+  CounterMeal(c, FindReferent(after ? "the second meal" : "the first meal"), after);
   Vignette(c, 0.45f);
   return c;
 }

@@ -137,13 +137,13 @@ void Glow(Canvas& c, float x, float y, float r, float strength, Color warm) {
     }
 }
 
-void TableLamp(Canvas& c, const Room& room, float x, float y, float z) {
+void TableLamp(Canvas& c, const Room& room, float x, float y, float z, float glow) {
   const Point base = room.Project({x, y, z});
   const float s = 1.0f / (z - room.eyeZ);
   FillRect(c, static_cast<int>(base.x - 1), static_cast<int>(base.y - 9 * s), static_cast<int>(base.x + 1), static_cast<int>(base.y), WoodDeep);
   FillPolygon(c, {{base.x - 4 * s, base.y - 9 * s}, {base.x - 2.5f * s, base.y - 15 * s}, {base.x + 2.5f * s, base.y - 15 * s}, {base.x + 4 * s, base.y - 9 * s}},
-              [](int px, int py) { return RampAt(FireRamp, 0.55f + 0.05f * (py % 2), px, py); });
-  Glow(c, base.x, base.y - 12 * s, 46 * s, 0.9f);
+              [glow](int px, int py) { return RampAt(FireRamp, 0.25f + 0.3f * glow + 0.05f * (py % 2), px, py); });
+  Glow(c, base.x, base.y - 12 * s, 46 * s * (0.4f + 0.6f * glow), 0.9f * glow);
 }
 
 void DarkFigure(Canvas& c, float x, float baseY, float height, float lean, std::uint32_t seed, bool holdsPhone) {

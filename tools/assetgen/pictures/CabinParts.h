@@ -39,8 +39,8 @@ void WallPhone(Canvas& c, const Room& room, float column0, float column1, bool g
 // Warm light around (x, y): pixels are dithered toward `warm` within radius r.
 void Glow(Canvas& c, float x, float y, float r, float strength, Color warm = Amber);
 // A table lamp with its shade lit, standing at (x, floor height y) on a piece
-// of furniture at depth z.
-void TableLamp(Canvas& c, const Room& room, float x, float y, float z);
+// of furniture at depth z; `glow` 0..1 is how far its light spreads.
+void TableLamp(Canvas& c, const Room& room, float x, float y, float z, float glow = 1);
 
 // The thing: a tall, thin, dark shape with long arms, never shown clearly.
 // Its feet at (x, baseY), `height` pixels tall; `lean` tips it forward while

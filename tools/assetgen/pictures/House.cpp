@@ -296,7 +296,8 @@ Canvas PaintKitchenClose() {
   FillEllipse(c, cx, cy, 28, 11, PaleCold);
   FillEllipse(c, cx, cy, 21, 8, Dawn);
   // A slice of pizza on the plate.
-  FillPolygon(c, {{cx - 14, cy - 3}, {cx + 14, cy - 6}, {cx + 4, cy + 6}}, Amber);
+  FillPolygon(c, {{cx - 14, cy - 3}, {cx + 14, cy - 6}, {cx + 4, cy + 6}},
+              [](int x, int y) { return (x + y) % 2 ? Amber : Flame; });
   FillPolygon(c, {{cx - 14, cy - 3}, {cx + 14, cy - 6}, {cx + 13, cy - 4}, {cx - 13, cy - 1}}, Tan);
   for (int k = 0; k < 4; ++k) FillEllipse(c, cx - 6 + k * 5, cy - 2 + (k % 2) * 2, 1.6f, 1.2f, Red);
   // A bowl of soup beside it.

@@ -234,11 +234,13 @@ std::vector<Referent> BuildReferents() {
   return {
       // Arriving before the cabin for the first time.
       FromPlacement("the cabin", "cabin in the clearing", {31, 32, 33}, {ForestCabinTexture}, {RoomView}, {70, 150}, {Tan}),
-      // The close view of the kitchen counter: the meals, eaten there, and the
-      // sink found broken.
-      {"the first meal", {41}, {CabinKitchenTexture}, {CloseView}, {230, 256}, {127, 138}, {Ember}},
-      {"the second meal", {89}, {CabinKitchenUhOhTexture}, {CloseView}, {230, 256}, {127, 138}, {Moss}},
-      {"the broken sink", {75, 76, 77}, {CabinKitchenTexture}, {CloseView}, {258, 284}, {122, 138}, {EmberDeep}},
+      // The close view of the kitchen counter: the meals, eaten there (a plate
+      // of pizza and a bowl of soup: what the player ate, whichever it was),
+      // and the sink found broken.
+      {"the first meal", {41}, {CabinKitchenTexture}, {CloseView}, {230, 256}, {127, 138}, {Amber, Red, Ember}},
+      {"the second meal", {89}, {CabinKitchenUhOhTexture}, {CloseView}, {230, 256}, {127, 138}, {Amber, Red, Ember}},
+      {"the broken sink", {75, 76, 77}, {CabinKitchenTexture}, {CloseView}, {257, 304}, {119, 138},
+       {Bone, Ink, EmberDeep}},
       // Sitting by the fire: all the first evening's thoughts there, and the
       // first of the last one's (the fire lit again may show its unlit
       // picture for a moment, until its first flicker).

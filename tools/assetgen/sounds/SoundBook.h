@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/SoundCatalog.h"
 #include "sounds/Dsp.h"
 #include "sounds/Mp3Encoding.h"
 
@@ -23,8 +24,16 @@ struct Recipe {
   Role role;
   bool seamless;       // rendered as one period of an endless loop
   double loudnessDb;   // target for the loudest 400 ms, dBFS
+  // The highest peak as the player hears it, through the game's master
+  // volume, dBFS: at most HeardCeilingDb, and lower where the sound must leave
+  // room for what plays with it (the beds under every effect, a stroke or a
+  // click over the copies of itself that quick presses stack up).
+  double heardPeakDb;
   int kilobitsPerSecond;
   Sound (*render)();
+
+  // The same ceiling on the decoded file, before the master volume.
+  double FilePeakDb() const;
 };
 
 // All 46, in no particular order.
@@ -32,9 +41,14 @@ const std::vector<Recipe>& SoundRecipes();
 // The recipe for a file name under Audio/ ("Birds.mp3"), or null.
 const Recipe* FindRecipe(std::string_view file);
 
-// The highest decoded peak any sound may have, in dBFS: the game plays them
-// at a master volume of 1.5 and mixes several at once.
-inline constexpr double PeakCeilingDb = -1.5;
+// The game plays every sound through its master volume of 1.5 (+3.5 dB). No
+// sound, alone, may be heard closer to full scale than this, in dBFS.
+inline constexpr double HeardCeilingDb = -1.0;
+// The room left for the differences between MP3 decoders: the files are
+// measured with LAME's, the game decodes them with miniaudio's.
+inline constexpr double DecoderMarginDb = 0.2;
+// (So the highest decoded peak any file may have is HeardCeilingDb less the
+// master volume's 3.5 dB and this margin: -4.7 dBFS.)
 
 struct MadeSound {
   std::string file;
