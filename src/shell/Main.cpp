@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
       return 0;
     case LaunchAction::Refuse:
       std::fputs(RefusalText(request.error).c_str(), stderr);
-      return 2;
+      return EndRun(2);  // a web page shows what was refused
     case LaunchAction::Play:
       break;
   }
