@@ -1,7 +1,8 @@
 // The game in the page plays as on the desktop: Return after the intro goes on
 // into the bedroom with its first line in the band; three more Returns read
 // the lines; held arrow keys slide the view to the bedroom's Move prompt. No
-// key ever scrolls the page.
+// key ever scrolls the page. The options in the address reach the game: it
+// plays with both on (their boxes ticked on the cover).
 import { fail, log, openPage, waitForScreen, waitUntil, webTest } from "./lib/browser.mjs";
 import { bandShown, lineChanged, promptShown, regionDiffers, showsPicture } from "./lib/screen.mjs";
 
@@ -9,8 +10,10 @@ const scrolled = (page) => page.evaluate(() => window.scrollX !== 0 || window.sc
   document.scrollingElement.scrollTop !== 0 || document.scrollingElement.scrollLeft !== 0);
 
 await webTest(async (browser, url) => {
-  const { page } = await openPage(browser, url);
+  const { page } = await openPage(browser, `${url}?captions&reduce-flashing`);
   await waitUntil(120, "the cover", () => page.isVisible("#cover"));
+  const ticked = await page.$$eval("#options input", (boxes) => boxes.filter((b) => b.checked).length);
+  if (ticked !== 2) fail(`${ticked} of the two option boxes ticked by the address`);
   await page.click("#play");
   await waitForScreen(page, 60, "title", (shot) => showsPicture(shot, "TitleScreen.png"));
 
