@@ -14,10 +14,16 @@ namespace {
 class Watcher : public FrameObserver {
  public:
   Watcher(FakeSystem& system, PlayerPlan plan, FrameSchedule schedule, double limitSeconds,
-          PlaythroughResult& result)
-      : system_(system), player_(plan), schedule_(std::move(schedule)), limit_(limitSeconds), result_(result) {}
+          PlaythroughResult& result, const FrameWatch& watch)
+      : system_(system),
+        player_(plan),
+        schedule_(std::move(schedule)),
+        limit_(limitSeconds),
+        result_(result),
+        watch_(watch) {}
 
   void BeforeFrame(const GameState& state) override {
+    if (watch_) watch_(state, system_.rec);
     RecordWhatWasShown(state);
     player_.Decide(state, system_.rec.drawing, system_.rec.input, nowMs_);
     system_.rec.ClearRecords();
@@ -46,6 +52,7 @@ class Watcher : public FrameObserver {
   FrameSchedule schedule_;
   double limit_;
   PlaythroughResult& result_;
+  const FrameWatch& watch_;
   double nowMs_ = 0;
 };
 
@@ -71,12 +78,13 @@ FrameSchedule Jittering(int minMs, int maxMs, unsigned seed) {
   };
 }
 
-PlaythroughResult PlayThrough(PlayerPlan plan, FrameSchedule schedule, unsigned seed, double gameSecondsLimit) {
+PlaythroughResult PlayThrough(PlayerPlan plan, FrameSchedule schedule, unsigned seed, double gameSecondsLimit,
+                              const GameOptions& options, const FrameWatch& watch) {
   PlaythroughResult result;
   FakeSystem system;
   system.seed = seed;
-  Watcher watcher(system, plan, std::move(schedule), gameSecondsLimit, result);
-  result.exitStatus = RunProgram(system, &watcher);
+  Watcher watcher(system, plan, std::move(schedule), gameSecondsLimit, result, watch);
+  result.exitStatus = RunProgram(system, &watcher, options);
   result.finished = result.storySeconds <= gameSecondsLimit;
   return result;
 }

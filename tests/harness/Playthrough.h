@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "Player.h"
+#include "RecordingPlatform.h"
+#include "core/GameOptions.h"
 
 struct PlaythroughResult {
   int exitStatus = -1;
@@ -25,5 +27,10 @@ FrameSchedule FixedRate(double hz);
 // Frames of a 60 Hz display that jitter between minMs and maxMs.
 FrameSchedule Jittering(int minMs, int maxMs, unsigned seed);
 
+// Sees the calls of each frame (the first time, those of start-up) and the
+// state after it, before the Player looks at them.
+using FrameWatch = std::function<void(const GameState& state, const RecordingPlatform& calls)>;
+
 PlaythroughResult PlayThrough(PlayerPlan plan, FrameSchedule schedule, unsigned seed = 1,
-                              double gameSecondsLimit = 2400);
+                              double gameSecondsLimit = 2400, const GameOptions& options = {},
+                              const FrameWatch& watch = nullptr);
