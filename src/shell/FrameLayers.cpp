@@ -2,6 +2,7 @@
 
 #include "presentation/Animations.h"
 #include "presentation/DialogueBox.h"
+#include "presentation/GentleLight.h"
 #include "presentation/Overlays.h"
 #include "core/ScreenRects.h"
 #include "story/BookingComputer.h"
@@ -12,25 +13,31 @@
 #include "world/Fade.h"
 #include "world/Uses.h"
 
-void DrawFrameLayers(GameState& state, Platform& platform, const GameOptions& /*options*/) {
+void DrawFrameLayers(GameState& state, Platform& platform, const GameOptions& options) {
   Drawing& drawing = platform.drawing;
   drawing.Clear();
   drawing.DrawTexture(state.BackgroundTexture, nullptr, state.BackgroundRect);
   UpdateLightsOut(state, platform.audio);
   DrawBookingCursor(state, drawing);
   UpdateFishing(state, platform.audio);
-  UpdateAnimation(state, platform);
+  UpdateAnimation(state, platform, options);
   UpdateGetAway(state, platform.audio);
   DrawHeldObjects(state, drawing);
+  if (options.ReduceFlashing) EaseJumpscareIn(state, drawing);
   UpdateJumpscare(state, platform);
   UpdateChase(state);
   // Everything above is darkened by the night; nothing below is.
-  DrawNightTint(state, drawing);
+  if (options.ReduceFlashing)
+    DrawNightTintAt(state, drawing, GentleNightTint(state));
+  else
+    DrawNightTint(state, drawing);
   DrawDialogue(state, drawing);
   DrawPrompt(state, drawing);
   UpdateEating(state, drawing);
   if (state.GameOverShown) drawing.DrawTexture(GameOverTexture, nullptr, ScreenRect);
+  const int fadeBlack = state.FadeAlpha;  // what the fade draws, before its step
   UpdateFade(state, platform);
+  if (options.ReduceFlashing) DrawGentleBlack(state, drawing, fadeBlack);
   // The old-screen static lies over everything, a full black fade included.
   DrawScreenOverlay(state, drawing);
   drawing.SetDrawColor({0, 0, 0, 0});
