@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "FlashAnalysis.h"
@@ -107,14 +108,24 @@ TEST(FlashCounting, OnlyWhatAQuarterOfTheScreenDoesTogetherCounts) {
   const Frame topLit = Frame(Black).Paint(0, 0, Side, 10, White);
   const Frame bottomLit = Frame(Black).Paint(0, 30, Side, Side, White);
   EXPECT_EQ(LuminanceFailures(Flashes(topLit, bottomLit, 10, 3, 3)), 1);
+
+  // Two fifths of the screen lit a second and a half apart were never lit together.
+  FlashAnalysis apart(Side, Side, 2, 2);
+  const Frame first = Frame(Black).Paint(0, 0, Side, 8, White);
+  const Frame both = Frame(first).Paint(0, 20, Side, 28, White);
+  for (const auto& [frame, count] : {std::pair{&black, 30}, {&first, 90}, {&both, 30}}) {
+    for (int i = 0; i < count; ++i) apart.Add(frame->Bytes());
+  }
+  EXPECT_TRUE(apart.Transitions().empty());
 }
 
 TEST(FlashCounting, ASlowFadeIsOneTransitionEachWay) {
   FlashAnalysis analysis(Side, Side, 2, 2);
-  // Black to white and back, each way over a second, twice.
+  // Black to white and back, each way over a second, twice, with a faint
+  // flicker of 8 levels on every other frame.
   for (int round = 0; round < 2; ++round)
     for (int i = 0; i <= 120; ++i) {
-      const int level = i <= 60 ? i * 255 / 60 : (120 - i) * 255 / 60;
+      const int level = (i <= 60 ? i * 247 / 60 : (120 - i) * 247 / 60) + (i % 2) * 8;
       const auto v = static_cast<std::uint8_t>(level);
       analysis.Add(Frame({v, v, v}).Bytes());
     }
@@ -146,6 +157,8 @@ TEST(FlashCounting, ASaturatedRedFlashCountsApart) {
   // saturated red is no red flash.
   EXPECT_TRUE(Flashes(Frame({60, 60, 60}), Frame(Black), 4, 7, 8).transitions.empty());
   EXPECT_EQ(RedFailures(Flashes(Frame({160, 100, 0}), Frame(Black), 4, 7, 8)), 0);
+  // A purple-red just saturated (0.80) whose (R - G - B) x 320 is 19.8: not more than 20.
+  EXPECT_EQ(RedFailures(Flashes(Frame({81, 0, 39}), Frame(Black), 4, 7, 8)), 0);
 }
 
 }  // namespace

@@ -63,7 +63,9 @@ struct Jump {
 };
 
 struct LightOfAPlay {
-  std::vector<Jump> jumps;        // frames whose light moved more than a fade's step
+  std::vector<float> light;       // each game frame's
+  std::vector<int> jumpFrames;    // the frames (counted in `light`) that jumped
+  std::vector<Jump> jumps;        // ... and where, by how much
   std::vector<int> faceAlphas;    // the jump scare's alpha in each frame that drew it
   bool finished = false;
 };
@@ -83,8 +85,11 @@ LightOfAPlay PlayAndWatchTheLight(const Ending& ending, bool reduceFlashing) {
     // nor the next-day card's, laid on opaque black once the fade is past 229:
     // they only deepen an almost black screen, with the option or without.
     const bool nearlyBlack = light && last && std::max(*light, *last) < 0.05f;
-    if (light && last && !nearlyBlack && !frame.Drew(NextDayTexture) && std::fabs(*light - *last) > FadeStep)
+    if (light && last && !nearlyBlack && !frame.Drew(NextDayTexture) && std::fabs(*light - *last) > FadeStep) {
       seen.jumps.push_back({state.SceneIndex, *light - *last});
+      seen.jumpFrames.push_back(static_cast<int>(seen.light.size()));
+    }
+    if (light) seen.light.push_back(*light);
     if (light || frame.calls.empty()) last = light;
   };
   GameOptions options;
@@ -119,6 +124,21 @@ TEST_P(LightOverTheScreen, JumpsInTheGameAsDescribedAndMovesAtAFadesPaceWithTheO
   }
 
   for (const Jump& j : gentle.jumps) ADD_FAILURE() << "with the option, scene " << j.scene << " jumps by " << j.size;
+
+  // Elsewhere the light is the game's own (within a unit): it differs only
+  // within a ramp's length (255 units at 17 a frame) of a jump of the game as
+  // described, before the cuts that are eased ahead, after the others. The
+  // first game frame is one: it cuts from the title's last picture.
+  ASSERT_EQ(gentle.light.size(), described.light.size()) << "the same play, frame for frame";
+  std::vector<bool> nearAJump(described.light.size());
+  std::vector<int> jumps = described.jumpFrames;
+  jumps.push_back(0);
+  for (int at : jumps)
+    for (int f = std::max(0, at - 16); f < std::min<int>(nearAJump.size(), at + 17); ++f) nearAJump[f] = true;
+  int differing = 0;
+  for (std::size_t f = 0; f < nearAJump.size(); ++f)
+    differing += !nearAJump[f] && std::fabs(gentle.light[f] - described.light[f]) > 1.5f / 255;
+  EXPECT_EQ(differing, 0) << "frames whose light the option changed away from any jump";
 
   // The face of the jump scare comes in at a fade's pace with the option, at once without.
   if (ending.plan.standStillInLastWalk) {
