@@ -1,6 +1,6 @@
 // --reduce-flashing changes only the light laid over the screen, and only
-// where the game would make it jump: the whole story at 60 Hz to each ending,
-// with the option and without.
+// where the game would make it jump: the whole story to each ending, at 60 Hz
+// and on slower and faster displays, with the option and without.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -22,8 +22,6 @@ struct Ending {
   const char* name;
   PlayerPlan plan;
 };
-
-void PrintTo(const Ending& ending, std::ostream* out) { *out << ending.name; }
 
 const Ending Endings[] = {
     {"DriveAway", {}},
@@ -52,25 +50,31 @@ std::optional<float> LightOver(const RecordingDrawing& frame) {
   return v;
 }
 
-// The most a fade changes that light in one 60 Hz frame: a fade moves 1000
-// alpha units a second, 17 in the longest frame, over the mid grey; and one
-// unit more, for a black laid in two fills that round apart.
-const float FadeStep = 0.5f * 18 / 255;
+// The most a fade moves in one frame of a display: 1000 alpha units a
+// second, in the longest frame's whole milliseconds (17 at 60 Hz).
+int FadeUnits(int hz) { return (1000 + hz - 1) / hz; }
 
-struct Jump {
-  int scene;
-  float size;
-};
+// ... and what that does to the light over the mid grey, with one unit more
+// for a black laid in two fills that round apart.
+float FadeStep(int hz) { return 0.5f * static_cast<float>(FadeUnits(hz) + 1) / 255; }
 
 struct LightOfAPlay {
   std::vector<float> light;       // each game frame's
-  std::vector<int> jumpFrames;    // the frames (counted in `light`) that jumped
-  std::vector<Jump> jumps;        // ... and where, by how much
+  std::vector<float> step;        // ... and its change from the frame before (0 where not looked at)
+  std::vector<int> scene;         // ... and the scene it showed
   std::vector<int> faceAlphas;    // the jump scare's alpha in each frame that drew it
   bool finished = false;
+
+  // The frames whose light moved by more than `size`.
+  std::vector<int> JumpsOver(float size) const {
+    std::vector<int> frames;
+    for (std::size_t f = 0; f < step.size(); ++f)
+      if (std::fabs(step[f]) > size) frames.push_back(static_cast<int>(f));
+    return frames;
+  }
 };
 
-LightOfAPlay PlayAndWatchTheLight(const Ending& ending, bool reduceFlashing) {
+LightOfAPlay PlayAndWatchTheLight(const Ending& ending, int hz, bool reduceFlashing) {
   LightOfAPlay seen;
   std::optional<float> last;
   int faceAlpha = 255;
@@ -81,60 +85,70 @@ LightOfAPlay PlayAndWatchTheLight(const Ending& ending, bool reduceFlashing) {
       if (call.kind == DrawCall::Kind::Texture && call.texture == JumpscareTexture) seen.faceAlphas.push_back(faceAlpha);
     }
     const std::optional<float> light = LightOver(frame);
-    // Steps between two screens nine tenths black or more are not looked at,
-    // nor the next-day card's, laid on opaque black once the fade is past 229:
-    // they only deepen an almost black screen, with the option or without.
-    const bool nearlyBlack = light && last && std::max(*light, *last) < 0.05f;
-    if (light && last && !nearlyBlack && !frame.Drew(NextDayTexture) && std::fabs(*light - *last) > FadeStep) {
-      seen.jumps.push_back({state.SceneIndex, *light - *last});
-      seen.jumpFrames.push_back(static_cast<int>(seen.light.size()));
+    if (light) {
+      // Steps between two screens nine tenths black or more are not looked
+      // at, nor the next-day card's, laid on opaque black once the fade is
+      // past 229: they only deepen an almost black screen, with the option or
+      // without.
+      const bool nearlyBlack = last && std::max(*light, *last) < 0.05f;
+      const bool looked = last && !nearlyBlack && !frame.Drew(NextDayTexture);
+      seen.light.push_back(*light);
+      seen.step.push_back(looked ? *light - *last : 0);
+      seen.scene.push_back(state.SceneIndex);
     }
-    if (light) seen.light.push_back(*light);
     if (light || frame.calls.empty()) last = light;
   };
   GameOptions options;
   options.ReduceFlashing = reduceFlashing;
-  seen.finished = PlayThrough(ending.plan, FixedRate(60), 1, 2400, options, watch).finished;
+  seen.finished = PlayThrough(ending.plan, FixedRate(hz), 1, 2400, options, watch).finished;
   return seen;
 }
 
-std::set<int> ScenesOf(const std::vector<Jump>& jumps) {
-  std::set<int> scenes;
-  for (const Jump& j : jumps) scenes.insert(j.scene);
-  return scenes;
-}
+struct Play {
+  Ending ending;
+  int hz;
+};
 
-class LightOverTheScreen : public testing::TestWithParam<Ending> {};
+void PrintTo(const Play& play, std::ostream* out) { *out << play.ending.name << " at " << play.hz << " Hz"; }
+
+class LightOverTheScreen : public testing::TestWithParam<Play> {};
 
 TEST_P(LightOverTheScreen, JumpsInTheGameAsDescribedAndMovesAtAFadesPaceWithTheOption) {
-  const Ending& ending = GetParam();
-  const LightOfAPlay described = PlayAndWatchTheLight(ending, false);
-  const LightOfAPlay gentle = PlayAndWatchTheLight(ending, true);
+  const Ending& ending = GetParam().ending;
+  const int hz = GetParam().hz;
+  const LightOfAPlay described = PlayAndWatchTheLight(ending, hz, false);
+  const LightOfAPlay gentle = PlayAndWatchTheLight(ending, hz, true);
   ASSERT_TRUE(described.finished && gentle.finished);
 
-  // As described: the camera's white (scene 31), the black lead-in of the
-  // first car ride lifted at once (18), and the last cut: the drive away's
-  // black second cut open (92, reached as 91 is left), or the jump scare cut to
-  // black (the game-over state 5486); a death cuts the bedroom to black.
-  const std::set<int> scenes = ScenesOf(described.jumps);
+  // As described, jumps past a 60 Hz fade's step: the camera's white (scene
+  // 31), the black lead-in of the first car ride lifted at once (18), and the
+  // last cut: the drive away's black second cut open (92, reached as 91 is
+  // left), or the jump scare cut to black (the game-over state 5486); a death
+  // cuts the bedroom to black.
+  const std::vector<int> jumps = described.JumpsOver(FadeStep(60));
+  std::set<int> scenes;
+  for (int f : jumps) scenes.insert(described.scene[f]);
   for (int scene : {18, 31}) EXPECT_TRUE(scenes.count(scene)) << "no jump in scene " << scene;
   EXPECT_TRUE(scenes.count(ending.plan.standStillInLastWalk ? JumpscareGameOverScene : 92));
   if (ending.plan.dieOnceInBedroom) {
     EXPECT_TRUE(scenes.count(83));
   }
 
-  for (const Jump& j : gentle.jumps) ADD_FAILURE() << "with the option, scene " << j.scene << " jumps by " << j.size;
+  // With the option, no step is larger than a fade's on this display.
+  for (int f : gentle.JumpsOver(FadeStep(hz)))
+    ADD_FAILURE() << "with the option, scene " << gentle.scene[f] << " jumps by " << gentle.step[f];
 
   // Elsewhere the light is the game's own (within a unit): it differs only
-  // within a ramp's length (255 units at 17 a frame) of a jump of the game as
-  // described, before the cuts that are eased ahead, after the others. The
-  // first game frame is one: it cuts from the title's last picture.
+  // within a ramp's length (255 units at a fade's pace) of a step of the game
+  // as described larger than a fade's (on this display, or at 60 Hz), before
+  // the cuts that are eased ahead, after the others. The first game frame is
+  // one: it cuts from the title's last picture.
   ASSERT_EQ(gentle.light.size(), described.light.size()) << "the same play, frame for frame";
+  const int ramp = 255 * hz / 1000 + 2;
   std::vector<bool> nearAJump(described.light.size());
-  std::vector<int> jumps = described.jumpFrames;
-  jumps.push_back(0);
-  for (int at : jumps)
-    for (int f = std::max(0, at - 16); f < std::min<int>(nearAJump.size(), at + 17); ++f) nearAJump[f] = true;
+  for (int at : described.JumpsOver(std::min(FadeStep(hz), FadeStep(60))))
+    for (int f = std::max(0, at - ramp); f < std::min<int>(nearAJump.size(), at + ramp + 1); ++f) nearAJump[f] = true;
+  for (int f = 0; f <= ramp; ++f) nearAJump[f] = true;
   int differing = 0;
   for (std::size_t f = 0; f < nearAJump.size(); ++f)
     differing += !nearAJump[f] && std::fabs(gentle.light[f] - described.light[f]) > 1.5f / 255;
@@ -147,15 +161,24 @@ TEST_P(LightOverTheScreen, JumpsInTheGameAsDescribedAndMovesAtAFadesPaceWithTheO
     ASSERT_FALSE(gentle.faceAlphas.empty());
     int previous = 0;
     for (int alpha : gentle.faceAlphas) {
-      EXPECT_LE(alpha - previous, 17);
+      EXPECT_LE(alpha - previous, FadeUnits(hz));
       previous = alpha;
     }
     EXPECT_EQ(gentle.faceAlphas.back(), 255) << "the face is seen whole before it goes";
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryEnding, LightOverTheScreen, testing::ValuesIn(Endings),
-                         [](const testing::TestParamInfo<Ending>& info) { return std::string(info.param.name); });
+std::vector<Play> Plays() {
+  std::vector<Play> plays;
+  for (const Ending& ending : Endings)
+    for (int hz : {20, 60, 144}) plays.push_back({ending, hz});
+  return plays;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryEndingAtSeveralRates, LightOverTheScreen, testing::ValuesIn(Plays()),
+                         [](const testing::TestParamInfo<Play>& info) {
+                           return std::string(info.param.ending.name) + "_" + std::to_string(info.param.hz) + "Hz";
+                         });
 
 // --- Without the option, the game as it was ---
 
