@@ -33,6 +33,13 @@ inline constexpr int JumpscareClosingScene = 1326;
 
 inline constexpr int MessageTextSize = 100;
 
+// A level of light as drawn, eased toward the game's own a part of a unit at
+// a time; `carry` is the part a frame's step has left over.
+struct EasedLevel {
+  int shown = 0;
+  float carry = 0;
+};
+
 struct GameState {
   // --- Shell: frame clock, loops, quitting ---
   std::uint64_t LastTicks = 0;  // ms; kept whole so the frame time stays exact in long sessions
@@ -101,6 +108,15 @@ struct GameState {
   int NightTint = 0;
   float StaticTimer = 0.002f;
   int StaticFrame = 0;
+
+  // --- Gentler light (drawn only for a player who asks for fewer flashes) ---
+  // The black and white laid over the screen as they are drawn: they follow
+  // the game's own, but where those would jump they move at a fade's pace.
+  // The game opens out of black.
+  EasedLevel GentleBlack{255};
+  EasedLevel GentleLeadIn;
+  EasedLevel GentleFlash;
+  EasedLevel GentleTint;
 
   // --- Animations ---
   bool Animating = false;

@@ -1,5 +1,7 @@
 #include "platform/SdlSystem.h"
 
+#include "platform/PictureUpload.h"
+
 #ifdef __EMSCRIPTEN__
 #include <emscripten/emscripten.h>
 #include <emscripten/html5.h>
@@ -106,20 +108,7 @@ void SdlSystem::ConfigureDisplay() {
 void SdlSystem::SetMasterVolume(float volume) { audio_.SetMasterVolume(volume); }
 
 void SdlSystem::LoadTexture(TextureId id, const char* path) {
-  // PNG only: a file that is empty or not a PNG fails like a missing one.
-  const DecodedPicture* picture = renderer_ ? pictures_.Read(path) : nullptr;
-  SDL_Texture* texture =
-      picture ? SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGBA32, SDL_TEXTUREACCESS_STATIC, picture->width,
-                                  picture->height)
-              : nullptr;
-  if (texture && SDL_UpdateTexture(texture, nullptr, picture->pixels, picture->width * 4) != 0) {
-    SDL_DestroyTexture(texture);
-    texture = nullptr;
-  }
-  // As a texture made from a surface with an alpha channel: its transparent
-  // parts blend.
-  if (texture && picture->hasAlpha) SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
-  drawing_.SetTexture(id, texture);
+  drawing_.SetTexture(id, UploadPicture(renderer_, pictures_, path));
 }
 
 // The pictures are decoded into one buffer, not kept as surfaces; it goes once

@@ -6,6 +6,7 @@
 #include "core/ScreenRects.h"
 #include "core/Sixtieths.h"
 #include "core/Views.h"
+#include "presentation/GentleLight.h"
 #include "world/Walking.h"
 
 namespace {
@@ -263,7 +264,7 @@ void AdvanceAnimations(GameState& state, Platform& platform, float seconds) {
 
 }  // namespace
 
-void UpdateAnimation(GameState& state, Platform& platform) {
+void UpdateAnimation(GameState& state, Platform& platform, const GameOptions& options) {
   Drawing& drawing = platform.drawing;
   // The walking strips are drawn where the last step left them; a step taken
   // now shows from the next frame, like a new backdrop picture.
@@ -279,13 +280,18 @@ void UpdateAnimation(GameState& state, Platform& platform) {
   // What stays on screen between sixtieths: the black lead-in of the first
   // car ride, the white of the camera flash, and the black second before the
   // drive away, which a fade in progress must not lift in between.
-  if (leadIn) {
-    drawing.SetDrawColor({0, 0, 0, 255});
-    drawing.FillRect(ScreenRect);
-  }
-  if (Running(state, CampfireFlicker) && state.CampfireFlashShowing) {
-    drawing.SetDrawColor({255, 255, 255, 255});
-    drawing.FillRect(ScreenRect);
+  if (options.ReduceFlashing) {
+    DrawGentleLeadIn(state, drawing, leadIn);
+    DrawGentleFlash(state, drawing);
+  } else {
+    if (leadIn) {
+      drawing.SetDrawColor({0, 0, 0, 255});
+      drawing.FillRect(ScreenRect);
+    }
+    if (Running(state, CampfireFlicker) && state.CampfireFlashShowing) {
+      drawing.SetDrawColor({255, 255, 255, 255});
+      drawing.FillRect(ScreenRect);
+    }
   }
   if (Running(state, DriveAway) && !state.DriveAwayStarted) {
     state.FadeAlpha = 255;

@@ -27,10 +27,12 @@ void DrawHeldObjects(const GameState& state, Drawing& drawing) {
   if (state.PhotoShown) drawing.DrawTexture(PhotoTexture, nullptr, ScreenRect);
 }
 
-void DrawNightTint(const GameState& state, Drawing& drawing) {
+void DrawNightTint(const GameState& state, Drawing& drawing) { DrawNightTintAt(state, drawing, state.NightTint); }
+
+void DrawNightTintAt(const GameState& state, Drawing& drawing, int alpha) {
   // The last walk and the car carry a hint of red.
   const bool lastEscape = state.SceneIndex == 90 || state.SceneIndex == 91;
-  drawing.SetDrawColor({static_cast<std::uint8_t>(lastEscape ? 8 : 0), 0, 5, static_cast<std::uint8_t>(state.NightTint)});
+  drawing.SetDrawColor({static_cast<std::uint8_t>(lastEscape ? 8 : 0), 0, 5, static_cast<std::uint8_t>(alpha)});
   drawing.FillRect(ScreenRect);
 }
 

@@ -9,6 +9,8 @@ void DrawPrompt(const GameState& state, Drawing& drawing);
 void DrawHeldObjects(const GameState& state, Drawing& drawing);
 
 void DrawNightTint(const GameState& state, Drawing& drawing);
+// The same tint at another alpha than NightTint's.
+void DrawNightTintAt(const GameState& state, Drawing& drawing, int alpha);
 
 // The faint static and the scanlines over everything, like an old screen.
 void DrawScreenOverlay(GameState& state, Drawing& drawing);

@@ -3,6 +3,7 @@
 #include "presentation/Animations.h"
 #include "presentation/Captions.h"
 #include "presentation/DialogueBox.h"
+#include "presentation/GentleLight.h"
 #include "presentation/Overlays.h"
 #include "core/ScreenRects.h"
 #include "story/BookingComputer.h"
@@ -20,18 +21,24 @@ void DrawFrameLayers(GameState& state, Platform& platform, const GameOptions& op
   UpdateLightsOut(state, platform.audio);
   DrawBookingCursor(state, drawing);
   UpdateFishing(state, platform.audio);
-  UpdateAnimation(state, platform);
+  UpdateAnimation(state, platform, options);
   UpdateGetAway(state, platform.audio);
   DrawHeldObjects(state, drawing);
+  if (options.ReduceFlashing) EaseJumpscareIn(state, drawing);
   UpdateJumpscare(state, platform);
   UpdateChase(state);
   // Everything above is darkened by the night; nothing below is.
-  DrawNightTint(state, drawing);
+  if (options.ReduceFlashing)
+    DrawNightTintAt(state, drawing, GentleNightTint(state));
+  else
+    DrawNightTint(state, drawing);
   DrawDialogue(state, drawing);
   DrawPrompt(state, drawing);
   UpdateEating(state, drawing);
   if (state.GameOverShown) drawing.DrawTexture(GameOverTexture, nullptr, ScreenRect);
+  const int fadeBlack = state.FadeAlpha;  // what the fade draws, before its step
   UpdateFade(state, platform);
+  if (options.ReduceFlashing) DrawGentleBlack(state, drawing, fadeBlack);
   // Captions read over the night, a fade's black and the game-over picture alike.
   if (options.Captions && captions) DrawCaptions(*captions, state.DeltaTime, platform);
   // The old-screen static lies over everything, a full black fade included.
