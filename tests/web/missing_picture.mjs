@@ -6,7 +6,7 @@ import fs from "node:fs";
 import os from "node:os";
 import path from "node:path";
 
-import { fail, framesRun, log, openPage, site, waitUntil, webTest } from "./lib/browser.mjs";
+import { fail, framesRun, log, openPage, screenshot, site, waitUntil, webTest } from "./lib/browser.mjs";
 
 // The same page and game with a data package made from the pictures and
 // sounds less Tip.png, by emscripten's own packer.
@@ -26,6 +26,7 @@ await webTest(async (browser, url) => {
   await waitUntil(120, "the cover", () => page.isVisible("#cover"));
   await page.click("#play");
   await waitUntil(30, "the page's card of what stopped the game", () => page.isVisible("#failed"));
+  await screenshot(page, "stopped");
   const said = await page.textContent("#log");
   log(`the page says: ${said}`);
   if (!said.split("\n").some((line) => line.endsWith("Texture: TipTexture Failed")))
