@@ -80,7 +80,7 @@ tarnwick_build_web_deps() {
 # <package=version>...; a version the archive no longer has gives way to the
 # one it has. Adds a deb-src entry for the machine's own mirror if none is there.
 tarnwick_fetch_sources() {
-  local dir=$1 spec
+  local dir=$1 wanted
   shift
   if ! apt-get source --print-uris -qq zlib >/dev/null 2>&1; then
     echo "web: adding Debian's source packages (deb-src) from the machine's own mirror"
@@ -88,8 +88,8 @@ tarnwick_fetch_sources() {
     apt_update
   fi
   mkdir -p "$dir"
-  for spec in "$@"; do
-    (cd "$dir" && { apt-get source -qq "$spec" || apt-get source -qq "${spec%%=*}"; })
+  for wanted in "$@"; do
+    (cd "$dir" && { apt-get source -qq "$wanted" || apt-get source -qq "${wanted%%=*}"; })
   done
 }
 

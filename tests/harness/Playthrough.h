@@ -46,6 +46,17 @@ FrameSchedule Jittering(int minMs, int maxMs, unsigned seed);
 // more, with no state, after the last frame and the teardown.
 using FrameLook = std::function<void(const GameState* state, const FakeSystem& system)>;
 
+// The three ways the story ends, as the Player plays them.
+struct Ending {
+  const char* name;
+  PlayerPlan plan;
+};
+inline const Ending Endings[] = {
+    {"DriveAway", {}},
+    {"Jumpscare", {.standStillInLastWalk = true}},
+    {"DeathThenDriveAway", {.dieOnceInBedroom = true}},
+};
+
 PlaythroughResult PlayThrough(PlayerPlan plan, FrameSchedule schedule, unsigned seed = 1,
                               double gameSecondsLimit = 2400, const GameOptions& options = {},
                               const FrameLook& look = {});

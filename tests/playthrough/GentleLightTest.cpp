@@ -19,17 +19,6 @@
 
 namespace {
 
-struct Ending {
-  const char* name;
-  PlayerPlan plan;
-};
-
-const Ending Endings[] = {
-    {"DriveAway", {}},
-    {"Jumpscare", {.standStillInLastWalk = true}},
-    {"DeathThenDriveAway", {.dieOnceInBedroom = true}},
-};
-
 // --- The light laid over the screen, whatever the pictures ---
 
 // What the whole-screen fills of a frame (the night tint, the fade, the

@@ -17,17 +17,6 @@
 
 namespace {
 
-struct Ending {
-  const char* name;
-  PlayerPlan plan;
-};
-
-const Ending Endings[] = {
-    {"DriveAway", {}},
-    {"Jumpscare", {.standStillInLastWalk = true}},
-    {"DeathThenDriveAway", {.dieOnceInBedroom = true}},
-};
-
 struct Display {
   const char* name;
   std::function<FrameSchedule(std::size_t scene)> schedule;
