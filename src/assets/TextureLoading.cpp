@@ -6,10 +6,14 @@ static_assert(CaptionsTexture < TextureCapacity, "the platform keeps every pictu
 
 namespace {
 
-bool CheckLoaded(System& system, TextureId texture) {
-  if (system.TextureLoaded(texture)) return true;
+void LogMissing(System& system, TextureId texture) {
   const std::string message = std::string("Texture: ") + TextureEntryOf(texture).name + " Failed";
   system.Log(message.c_str());
+}
+
+bool CheckLoaded(System& system, TextureId texture) {
+  if (system.TextureLoaded(texture)) return true;
+  LogMissing(system, texture);
   system.Quit();
   return false;
 }
@@ -28,6 +32,14 @@ bool LoadCaptionsTexture(System& system) {
   system.LoadTexture(CaptionsTexture, CaptionsTextureEntry.path);
   system.FreeSurfaces();
   return CheckLoaded(system, CaptionsTexture);
+}
+
+bool LoadCaptionsTextureDuringPlay(System& system) {
+  system.LoadTexture(CaptionsTexture, CaptionsTextureEntry.path);
+  system.FreeSurfaces();
+  if (system.TextureLoaded(CaptionsTexture)) return true;
+  LogMissing(system, CaptionsTexture);
+  return false;
 }
 
 void ApplyTextureSettings(Drawing& drawing, TextureId background) {

@@ -18,3 +18,8 @@ void DestroyAllTextures(System& system);
 // the 110 (missing, it is logged as "Texture: CaptionsTexture Failed", the
 // platform is shut down and false is returned).
 bool LoadCaptionsTexture(System& system);
+
+// The same letters wanted during play (the pause menu, or captions turned on
+// in it): a missing sheet is logged the same way, but the game goes on
+// without them. True when they are there.
+bool LoadCaptionsTextureDuringPlay(System& system);

@@ -67,11 +67,11 @@ void MiniaudioAudio::UninitEngine() {
 }
 
 void MiniaudioAudio::Pause() {
-  if (engine_->engineReady) ma_engine_stop(&engine_->engine);
+  if (engine_->engineReady && pauses_++ == 0) ma_engine_stop(&engine_->engine);
 }
 
 void MiniaudioAudio::Resume() {
-  if (engine_->engineReady) ma_engine_start(&engine_->engine);
+  if (engine_->engineReady && pauses_ > 0 && --pauses_ == 0) ma_engine_start(&engine_->engine);
 }
 
 void MiniaudioAudio::Start(SoundId id) {

@@ -34,7 +34,9 @@ class MiniaudioAudio final : public Audio {
   SoundState State(SoundId sound) const;
 
   // Silences the whole engine and brings it back where it was: every sound
-  // keeps its place. For a browser tab that is hidden and shown again.
+  // keeps its place. For a browser tab that is hidden and shown again, and the
+  // pause menu: each Pause is undone by its own Resume, and the sound comes
+  // back when the last reason for silence has gone.
   void Pause();
   void Resume();
 
@@ -57,4 +59,5 @@ class MiniaudioAudio final : public Audio {
  private:
   struct Engine;
   const std::unique_ptr<Engine> engine_;
+  int pauses_ = 0;
 };

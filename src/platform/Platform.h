@@ -35,7 +35,22 @@ enum class InputEvent {
   Quit,            // the window was closed (or the process asked to quit)
   ReturnReleased,  // key-up of Return (or a gamepad's south button let go)
   ShiftReleased,   // key-up of either Shift key (or a gamepad's Back)
+  // Beside the described game: the player asks for the pause menu (Escape let
+  // go, a pad's Start, the web page's pause button), or the window lost the
+  // player's attention (its focus, a hidden browser tab).
+  Pause,
   Other,           // anything else: dropped by the platform, never a frame's event
+};
+
+// What the pause menu takes from the queue while it is open: a move of the
+// lit item or a change of its value (arrows, W A S D, a pad's D-pad or stick,
+// all on the press and its repeats), a choice (Return or a pad's south
+// button, let go), a resume (Escape, a pad's Start or east button), the
+// window closed, or the pointer (a mouse or a finger) moved or let go at a
+// place of the 800 by 600 screen.
+struct MenuEvent {
+  enum class Kind { None, Up, Down, Left, Right, Choose, Resume, Quit, Point, Click } kind = Kind::None;
+  float x = 0, y = 0;  // for Point and Click
 };
 
 class Drawing {
@@ -86,6 +101,9 @@ class Input {
   // left stick hold the arrow keys in it, its Back a Shift.
   virtual void PumpEvents() = 0;
   virtual bool IsHeld(Scancode key) const = 0;
+  // While the pause menu is open, instead of PollEvent: at most one menu
+  // event, dropping whatever else was queued before it.
+  virtual MenuEvent PollMenuEvent() { return {}; }
 };
 
 class Clock {

@@ -13,6 +13,8 @@ InputEvent TranslateEvent(const SDL_Event& event) {
         case SDLK_LSHIFT:
         case SDLK_RSHIFT:
           return InputEvent::ShiftReleased;
+        case SDLK_ESCAPE:
+          return InputEvent::Pause;
         default:
           return InputEvent::Other;
       }
@@ -23,9 +25,14 @@ InputEvent TranslateEvent(const SDL_Event& event) {
           return InputEvent::ReturnReleased;
         case SDL_CONTROLLER_BUTTON_BACK:
           return InputEvent::ShiftReleased;
+        case SDL_CONTROLLER_BUTTON_START:
+          return InputEvent::Pause;
         default:
           return InputEvent::Other;
       }
+    case SDL_WINDOWEVENT:
+      // A player who turns to another window comes back to a paused game.
+      return event.window.event == SDL_WINDOWEVENT_FOCUS_LOST ? InputEvent::Pause : InputEvent::Other;
     default:
       return InputEvent::Other;
   }
@@ -33,22 +40,97 @@ InputEvent TranslateEvent(const SDL_Event& event) {
 
 namespace {
 
-// Full screen on the desktop's mode, or the window it was before; the
-// renderer letterboxes the 800 by 600 picture to either.
-void SwitchFullScreen(SDL_Window* window) {
+// The left stick past this much of its travel is a move in the menu; back
+// inside half of it, it may move again.
+constexpr Sint16 StickMove = 16000;
+constexpr Sint16 StickRest = 8000;
+
+}  // namespace
+
+void SetWindowFullScreen(SDL_Window* window, bool full) {
 #ifdef __EMSCRIPTEN__
   // A page may go full screen only from a click or key handler of its own,
   // which the game's frames never run in. There F11 is the browser's own key
   // (the canvas fills the page), and the page's button takes the canvas full screen.
   (void)window;
+  (void)full;
 #else
-  if (!window) return;
-  const bool full = (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) != 0;
-  SDL_SetWindowFullscreen(window, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+  if (window) SDL_SetWindowFullscreen(window, full ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
 #endif
 }
 
-}  // namespace
+MenuEvent SdlInput::TranslateMenuEvent(const SDL_Event& event) {
+  using Kind = MenuEvent::Kind;
+  switch (event.type) {
+    case SDL_QUIT:
+      return {Kind::Quit};
+    case SDL_KEYDOWN:
+      switch (event.key.keysym.scancode) {
+        case SDL_SCANCODE_UP: case SDL_SCANCODE_W: return {Kind::Up};
+        case SDL_SCANCODE_DOWN: case SDL_SCANCODE_S: return {Kind::Down};
+        case SDL_SCANCODE_LEFT: case SDL_SCANCODE_A: return {Kind::Left};
+        case SDL_SCANCODE_RIGHT: case SDL_SCANCODE_D: return {Kind::Right};
+        default: return {};
+      }
+    case SDL_KEYUP:
+      // Let go, as the game takes Return: its release never reaches the game.
+      if (event.key.keysym.sym == SDLK_RETURN || event.key.keysym.sym == SDLK_KP_ENTER) return {Kind::Choose};
+      if (event.key.keysym.sym == SDLK_ESCAPE) return {Kind::Resume};
+      return {};
+    case SDL_CONTROLLERBUTTONDOWN:
+      switch (event.cbutton.button) {
+        case SDL_CONTROLLER_BUTTON_DPAD_UP: return {Kind::Up};
+        case SDL_CONTROLLER_BUTTON_DPAD_DOWN: return {Kind::Down};
+        case SDL_CONTROLLER_BUTTON_DPAD_LEFT: return {Kind::Left};
+        case SDL_CONTROLLER_BUTTON_DPAD_RIGHT: return {Kind::Right};
+        default: return {};
+      }
+    case SDL_CONTROLLERBUTTONUP:
+      if (!pads_.Attached(event.cbutton.which)) return {};
+      switch (event.cbutton.button) {
+        case SDL_CONTROLLER_BUTTON_A: return {Kind::Choose};
+        case SDL_CONTROLLER_BUTTON_B:
+        case SDL_CONTROLLER_BUTTON_START: return {Kind::Resume};
+        default: return {};
+      }
+    case SDL_CONTROLLERAXISMOTION: {
+      const bool vertical = event.caxis.axis == SDL_CONTROLLER_AXIS_LEFTY;
+      if (!vertical && event.caxis.axis != SDL_CONTROLLER_AXIS_LEFTX) return {};
+      int& pushed = vertical ? stickY_ : stickX_;
+      const Sint16 value = event.caxis.value;
+      if (value > -StickRest && value < StickRest) pushed = 0;
+      if (value > -StickMove && value < StickMove) return {};
+      const int direction = value < 0 ? -1 : 1;
+      if (pushed == direction) return {};  // still the same push
+      pushed = direction;
+      if (vertical) return {pushed < 0 ? Kind::Up : Kind::Down};
+      return {pushed < 0 ? Kind::Left : Kind::Right};
+    }
+    case SDL_MOUSEMOTION: {
+      // Only where the pointer is now: the moves queued behind this one go.
+      SDL_Event later;
+      float x = static_cast<float>(event.motion.x), y = static_cast<float>(event.motion.y);
+      while (SDL_PeepEvents(&later, 1, SDL_GETEVENT, SDL_MOUSEMOTION, SDL_MOUSEMOTION) == 1)
+        x = static_cast<float>(later.motion.x), y = static_cast<float>(later.motion.y);
+      return {Kind::Point, x, y};
+    }
+    case SDL_MOUSEBUTTONUP:
+      if (event.button.button != SDL_BUTTON_LEFT) return {};
+      return {Kind::Click, static_cast<float>(event.button.x), static_cast<float>(event.button.y)};
+    default:
+      return {};
+  }
+}
+
+MenuEvent SdlInput::PollMenuEvent() {
+  SDL_Event event;
+  while (SDL_PollEvent(&event)) {
+    Notice(event);
+    const MenuEvent menu = TranslateMenuEvent(event);
+    if (menu.kind != MenuEvent::Kind::None) return menu;
+  }
+  return {};
+}
 
 void SdlInput::Notice(const SDL_Event& event) {
   switch (event.type) {
@@ -60,7 +142,8 @@ void SdlInput::Notice(const SDL_Event& event) {
       break;
     case SDL_KEYDOWN:
       // F11 belongs to the player's screen, not to the game, which never sees it.
-      if (event.key.keysym.sym == SDLK_F11 && !event.key.repeat) SwitchFullScreen(window_);
+      if (event.key.keysym.sym == SDLK_F11 && !event.key.repeat && window_)
+        SetWindowFullScreen(window_, (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) == 0);
       break;
     default:
       break;

@@ -13,6 +13,10 @@
 // or Back, their stand-ins), or anything else.
 InputEvent TranslateEvent(const SDL_Event& event);
 
+// Full screen on the desktop's mode, or the window it was before; the
+// renderer letterboxes the 800 by 600 picture to either.
+void SetWindowFullScreen(SDL_Window* window, bool full);
+
 class SdlInput final : public Input {
  public:
   // The window that F11 switches between full screen and a window.
@@ -24,15 +28,19 @@ class SdlInput final : public Input {
   InputEvent PollEvent() override;
   void PumpEvents() override;
   bool IsHeld(Scancode key) const override;
+  MenuEvent PollMenuEvent() override;
 
  private:
   // What the platform does itself with an event on its way past: pads plugged
   // in or out, F11.
   void Notice(const SDL_Event& event);
+  // What the pause menu makes of one event; None for anything else.
+  MenuEvent TranslateMenuEvent(const SDL_Event& event);
 
   std::array<Uint8, SDL_NUM_SCANCODES> held_{};
   SdlGamepads pads_;
   SDL_Window* window_ = nullptr;
+  int stickX_ = 0, stickY_ = 0;  // the left stick's last move in the menu: -1, 0 or 1
 };
 
 class SdlClock final : public Clock {

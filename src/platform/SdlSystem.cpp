@@ -107,6 +107,10 @@ void SdlSystem::ConfigureDisplay() {
 
 void SdlSystem::SetMasterVolume(float volume) { audio_.SetMasterVolume(volume); }
 
+bool SdlSystem::IsFullScreen() { return window_ && (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) != 0; }
+
+void SdlSystem::SetFullScreen(bool full) { SetWindowFullScreen(window_, full); }
+
 void SdlSystem::LoadTexture(TextureId id, const char* path) {
   drawing_.SetTexture(id, UploadPicture(renderer_, pictures_, path));
 }

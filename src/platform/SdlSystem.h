@@ -46,6 +46,11 @@ class SdlSystem final : public System {
 
   Platform& GamePlatform() override { return platform_; }
 
+  void PauseSound() override { audio_.Pause(); }
+  void ResumeSound() override { audio_.Resume(); }
+  bool IsFullScreen() override;
+  void SetFullScreen(bool full) override;
+
  private:
   WindowMode mode_;
   SDL_Window* window_ = nullptr;

@@ -37,4 +37,11 @@ class System {
   virtual void Quit() = 0;
 
   virtual Platform& GamePlatform() = 0;
+
+  // Beside the described game, for the pause menu: every sound stops where it
+  // is and goes on from there; the window on the whole display or not.
+  virtual void PauseSound() {}
+  virtual void ResumeSound() {}
+  virtual bool IsFullScreen() { return false; }
+  virtual void SetFullScreen(bool /*full*/) {}
 };

@@ -1,8 +1,10 @@
 #pragma once
-// The captions' lettering: the game's own 5-pixel letters, and the few signs
-// the captions need beyond the dialogue's (the brackets), each in a cell of
-// "Captions.png", with a block of the dark backing each caption sits on. The
-// generator paints the sheet from these same tables, so the two cannot differ.
+// The captions' and the pause menu's lettering: the game's own 5-pixel
+// letters, and the few signs they need beyond the dialogue's (the brackets,
+// the digits and the per cent of the volume, the arrows that change it), each
+// in a cell of "Captions.png", with a block of the dark backing each caption
+// and the menu sit on. The generator paints the sheet from these same tables,
+// so the two cannot differ.
 
 #include <array>
 #include <cstddef>
@@ -10,12 +12,13 @@
 
 #include "platform/Geometry.h"
 
-inline constexpr std::string_view CaptionCharacters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ!?.,[]'-";
+inline constexpr std::string_view CaptionCharacters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ!?.,[]'-0123456789%<>";
 
 // How wide each character's glyph is, in pixels of the sheet; all are 5 high.
 inline constexpr std::array<int, CaptionCharacters.size()> CaptionGlyphWidths = {
     4, 4, 4, 4, 4, 4, 4, 4, 3, 4, 3, 3, 5, 4, 4, 4, 5, 4, 4, 3, 4, 3, 5, 5, 3, 4,  // A..Z
     1, 4, 1, 2, 2, 2, 1, 3,                                                          // ! ? . , [ ] ' -
+    4, 3, 4, 4, 4, 4, 4, 4, 4, 4, 3, 3, 3,                                           // 0..9 % < >
 };
 inline constexpr int CaptionGlyphHeight = 5;
 
@@ -33,8 +36,8 @@ constexpr FRect CaptionGlyphCell(std::size_t index) {
 // The backing: an opaque dark block under the cells; the middle pixel of it is
 // stretched over a caption's box (the sheet is drawn nearest-neighbour, so no
 // neighbour bleeds in).
-inline constexpr FRect CaptionBackingBlock{0, 18, 3, 3};
-inline constexpr FRect CaptionBackingPixel{1, 19, 1, 1};
+inline constexpr FRect CaptionBackingBlock{0, 24, 3, 3};
+inline constexpr FRect CaptionBackingPixel{1, 25, 1, 1};
 
 inline constexpr int CaptionsSheetWidth = CaptionCellsPerRow * CaptionCellPitch;
-inline constexpr int CaptionsSheetHeight = 21;
+inline constexpr int CaptionsSheetHeight = 27;

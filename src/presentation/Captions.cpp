@@ -5,6 +5,7 @@
 
 #include "core/TextureCatalog.h"
 #include "presentation/CaptionLetters.h"
+#include "presentation/Lettering.h"
 
 namespace {
 
@@ -15,26 +16,16 @@ namespace {
 // above everything a thought points at (of which nothing on the right half
 // of the screen comes higher than y 80; three rows end at 73).
 constexpr float Scale = 3;
-constexpr float SpaceAdvance = 3 * Scale;
 constexpr float Padding = Scale;
 constexpr float BoxRight = 796;
 constexpr float FirstBoxTop = 4;
 constexpr float BoxHeight = CaptionGlyphHeight * Scale + 2 * Padding;
 constexpr float RowPitch = BoxHeight + 3;
 
-float TextWidth(const char* words) {
-  float width = 0;
-  for (const char* c = words; *c; ++c) {
-    const std::size_t index = CaptionCharacters.find(*c);
-    width += index == std::string_view::npos ? SpaceAdvance : (CaptionGlyphWidths[index] + 1) * Scale;
-  }
-  return width > 0 ? width - Scale : 0;  // no gap after the last letter
-}
-
 // Where the caption `words` stands at `row` (0 at the top; between two rows
 // while it rises): its dark box.
 FRect CaptionBox(const char* words, float row) {
-  const float width = TextWidth(words) + 2 * Padding;
+  const float width = LetteringWidth(words, Scale) + 2 * Padding;
   return FRect{BoxRight - width, FirstBoxTop + row * RowPitch, width, BoxHeight};
 }
 
@@ -91,17 +82,7 @@ bool SoundOver(const CaptionBoard& board, const CaptionBoard::Shown& shown, Audi
 void DrawCaption(Drawing& drawing, const char* words, float row) {
   const FRect box = CaptionBox(words, row);
   drawing.DrawTexture(CaptionsTexture, &CaptionBackingPixel, box);
-  float x = box.x + Padding;
-  for (const char* c = words; *c; ++c) {
-    const std::size_t index = CaptionCharacters.find(*c);
-    if (index == std::string_view::npos) {
-      x += SpaceAdvance;
-      continue;
-    }
-    const FRect cell = CaptionGlyphCell(index);
-    drawing.DrawTexture(CaptionsTexture, &cell, FRect{x, box.y + Padding, cell.w * Scale, cell.h * Scale});
-    x += (cell.w + 1) * Scale;
-  }
+  DrawLettering(drawing, words, box.x + Padding, box.y + Padding, Scale);
 }
 
 }  // namespace

@@ -86,3 +86,14 @@ void DrawGentleBlack(GameState& state, Drawing& drawing, int fadeBlack) {
   const float light = static_cast<float>(255 - black) / static_cast<float>(255 - drawn);
   Cover(drawing, {0, 0, 0, 0}, static_cast<int>(std::lround(255 * (1 - light))));
 }
+
+void TakeOverGentleLight(GameState& state) {
+  const bool leadIn = state.Animating && state.AnimationKind == CarRideOne && state.CarLeadInTimer >= 0;
+  const bool white = state.Animating && state.AnimationKind == CampfireFlicker && state.CampfireFlashShowing;
+  state.GentleLeadIn = {leadIn ? 255 : 0, 0};
+  state.GentleFlash = {white ? 255 : 0, 0};
+  state.GentleTint = {state.NightTint, 0};
+  state.GentleBlack = {std::clamp(state.FadeAlpha, 0, 255), 0};
+}
+
+void LeaveGentleLight(Drawing& drawing) { drawing.SetTextureAlpha(JumpscareTexture, 255); }

@@ -37,3 +37,12 @@ int GentleNightTint(GameState& state);
 // it knows in advance (the end of the hiding countdown, the end of the jump
 // scare), so that those come as fades too.
 void DrawGentleBlack(GameState& state, Drawing& drawing, int fadeBlack);
+
+// The option turned on in the middle of play (the pause menu): each eased
+// level starts from the light the game itself has on the screen now, so the
+// gentle light takes over without a jump of its own and eases from there.
+void TakeOverGentleLight(GameState& state);
+
+// The option turned off: the jump scare's face, whose alpha the gentle light
+// sets, is whole again (the game itself never changes it).
+void LeaveGentleLight(Drawing& drawing);

@@ -61,7 +61,7 @@ LaunchRequest ReadCommandLine(int argc, const char* const* argv) {
   return request;
 }
 
-std::string UsageText() {
+std::string UsageText(const std::string& settingsPlace) {
   return "Usage: tarnwick [--windowed] [--captions] [--reduce-flashing]\n"
          "       tarnwick -h | --help | --version\n"
          "\n"
@@ -86,11 +86,20 @@ std::string UsageText() {
          "                          reel in a fish\n"
          "  W or Up, held           keep walking on the forest trails\n"
          "  Shift                   quit, on the title screen and on the closing screen\n"
+         "  Escape                  pause: a menu to resume, turn captions and gentler\n"
+         "                          flashes on or off, set the volume, switch full\n"
+         "                          screen, or quit (arrows and Return, or the mouse)\n"
          "  F11                     switch between full screen and a window\n"
          "  Closing the window quits at any time.\n"
          "\n"
          "A gamepad plays as well, beside the keyboard: the D-pad or the left stick\n"
-         "walks, the south button (A, cross) is Return, and Back (Select) is Shift.\n"
+         "walks, the south button (A, cross) is Return, Back (Select) is Shift, and\n"
+         "Start pauses.\n"
+         "\n"
+         "What is chosen in the pause menu is kept for the next time, in\n"
+         "  " + settingsPlace + "\n"
+         "(one \"name = value\" a line: captions, reduce-flashing, volume, full-screen).\n"
+         "Options given on the command line hold for that run.\n"
          "\n"
          "Exit status: 0 after a quit, 1 when the game cannot start, 2 for a wrong\n"
          "command line.\n";

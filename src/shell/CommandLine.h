@@ -22,8 +22,9 @@ struct LaunchRequest {
 // otherwise --help (or -h) wins over --version, and both over playing.
 LaunchRequest ReadCommandLine(int argc, const char* const* argv);
 
-// The usage with the keys, as --help prints it.
-std::string UsageText();
+// The usage with the keys, as --help prints it; `settingsPlace` is where the
+// pause menu's settings are kept.
+std::string UsageText(const std::string& settingsPlace);
 // What a refused command line prints on stderr: the error, and where to find
 // the usage (not the usage itself: a typo gets two lines, not a page).
 std::string RefusalText(const std::string& error);

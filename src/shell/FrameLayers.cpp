@@ -4,7 +4,9 @@
 #include "presentation/Captions.h"
 #include "presentation/DialogueBox.h"
 #include "presentation/GentleLight.h"
+#include "presentation/KeptFrame.h"
 #include "presentation/Overlays.h"
+#include "presentation/PauseMenu.h"
 #include "core/ScreenRects.h"
 #include "story/BookingComputer.h"
 #include "story/Fishing.h"
@@ -45,4 +47,11 @@ void DrawFrameLayers(GameState& state, Platform& platform, const GameOptions& op
   DrawScreenOverlay(state, drawing);
   drawing.SetDrawColor({0, 0, 0, 0});
   drawing.Present();
+}
+
+void DrawPausedFrame(KeptFrame& lastFrame, Drawing& screen, const PauseMenu* menu, const GameOptions& options) {
+  lastFrame.Redraw();
+  if (menu) DrawPauseMenu(*menu, options, screen);
+  screen.SetDrawColor({0, 0, 0, 0});
+  screen.Present();
 }

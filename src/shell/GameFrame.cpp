@@ -20,11 +20,15 @@ FrameResult RunGameFrame(GameState& state, Platform& platform, const GameOptions
   UpdateDrinking(state);
 
   // One event a frame: presses are never lost, only spread over frames.
+  bool pause = false;
   switch (platform.input.PollEvent()) {
     case InputEvent::Quit:
       return FrameResult::Quit;
     case InputEvent::ReturnReleased:
       HandleReturn(state, platform.audio);
+      break;
+    case InputEvent::Pause:
+      pause = !state.ShiftQuitAllowed;
       break;
     default:
       break;
@@ -42,7 +46,7 @@ FrameResult RunGameFrame(GameState& state, Platform& platform, const GameOptions
   UpdateCloset(state, platform.audio);
 
   DrawFrameLayers(state, platform, options, captions);
-  return FrameResult::Continue;
+  return pause ? FrameResult::Pause : FrameResult::Continue;
 }
 
 void EnterGameFromTitle(GameState& state) {

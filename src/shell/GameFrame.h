@@ -5,7 +5,9 @@
 
 struct CaptionBoard;
 
-enum class FrameResult { Continue, Quit };
+// Pause: the frame ran whole, and the player asked for the pause menu (which
+// the closing screen, where Shift quits, never opens).
+enum class FrameResult { Continue, Quit, Pause };
 
 // One frame of the game loop: every phase in its fixed order, the drawing in
 // its layers, then the present. With captions on, `captions` is their board,

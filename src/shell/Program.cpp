@@ -5,24 +5,30 @@
 #include "assets/SoundLoading.h"
 #include "assets/TextureLoading.h"
 #include "core/SoundCatalog.h"
+#include "presentation/GentleLight.h"
+#include "shell/FrameLayers.h"
 #include "shell/GameFrame.h"
+#include "shell/Settings.h"
 #include "shell/TitleScreen.h"
 
 namespace {
 
-void Teardown(System& system, const GameOptions& options) {
+void Teardown(System& system, bool letters) {
   system.UninitAudioEngine();  // all sound stops first
   DestroyAllTextures(system);
-  if (options.Captions) system.DestroyTexture(CaptionsTexture);
+  if (letters) system.DestroyTexture(CaptionsTexture);
   system.DestroyRenderer();
   system.DestroyWindow();
   system.Quit();
 }
 
+// The game's master volume, turned down by the player's share of it.
+float Volume(const GameOptions& options) { return MasterVolume * static_cast<float>(options.VolumePercent) / 100.0f; }
+
 }  // namespace
 
-ProgramRun::ProgramRun(System& system, const GameOptions& options, FrameObserver* observer)
-    : system_(system), options_(options), observer_(observer), state_(InitialGameState()) {}
+ProgramRun::ProgramRun(System& system, const GameOptions& options, FrameObserver* observer, SettingsKeeper* keeper)
+    : system_(system), options_(options), observer_(observer), keeper_(keeper), state_(InitialGameState()) {}
 
 bool ProgramRun::Start() {
   phase_ = Phase::Ended;
@@ -37,20 +43,26 @@ bool ProgramRun::Start() {
     return false;
   }
   system_.ConfigureDisplay();
-  system_.SetMasterVolume(MasterVolume);
+  system_.SetMasterVolume(Volume(options_));
   std::srand(system_.RandomSeed());
 
   // A missing picture has been logged and the platform shut down; the audio
   // engine is left as it is, nothing having played yet.
   if (!LoadAllTextures(system_)) return false;
-  if (options_.Captions && !LoadCaptionsTexture(system_)) return false;
+  if (options_.Captions) {
+    if (!LoadCaptionsTexture(system_)) return false;
+    letters_ = Letters::Loaded;
+  }
   CreateAllSounds(system_);
 
   Platform& platform = FramePlatform();
   state_ = InitialGameState();
   state_.LastTicks = platform.clock.TicksMs();
   ApplyTextureSettings(platform.drawing, state_.BackgroundTexture);
-  if (options_.Captions) StartCaptions(captionBoard_, platform);
+  if (options_.Captions) {
+    StartCaptions(captionBoard_, platform);
+    captionsStarted_ = true;
+  }
   StartTitleMusic(platform.audio);
   phase_ = Phase::Title;
   exitStatus_ = 0;
@@ -59,34 +71,116 @@ bool ProgramRun::Start() {
 
 Platform& ProgramRun::FramePlatform() {
   Platform& platform = system_.GamePlatform();
-  if (!options_.Captions) return platform;
+  if (!plainPlatform_) {
+    keptFrame_ = std::make_unique<KeptFrame>(platform.drawing);
+    plainPlatform_ = std::make_unique<Platform>(Platform{*keptFrame_, platform.audio, platform.input, platform.clock});
+  }
+  if (!options_.Captions) return *plainPlatform_;
   if (!captionedPlatform_) {
     captionedAudio_ = std::make_unique<CaptionedAudio>(platform.audio, captionBoard_);
     captionedPlatform_ =
-        std::make_unique<Platform>(Platform{platform.drawing, *captionedAudio_, platform.input, platform.clock});
+        std::make_unique<Platform>(Platform{*keptFrame_, *captionedAudio_, platform.input, platform.clock});
   }
   return *captionedPlatform_;
 }
 
 bool ProgramRun::Step() {
-  Platform& platform = FramePlatform();
   if (phase_ == Phase::Title && !state_.TitleRunning) {
     EnterGameFromTitle(state_);
     phase_ = Phase::Game;
   }
   if (phase_ == Phase::Ended || phase_ == Phase::NotStarted) return false;
+  return menu_.open ? MenuStep() : GameStep();
+}
 
+bool ProgramRun::GameStep() {
+  Platform& platform = FramePlatform();
   if (observer_) observer_->BeforeFrame(state_);
   const FrameResult result = phase_ == Phase::Title
                                  ? RunTitleFrame(state_, platform, options_)
                                  : RunGameFrame(state_, platform, options_, options_.Captions ? &captionBoard_ : nullptr);
   // A quit on the title leaves TitleRunning set: straight to teardown.
   if (result == FrameResult::Quit) End();
+  // The frame that asked ran whole; the game stands still from the next.
+  if (result == FrameResult::Pause) OpenMenu();
   return phase_ != Phase::Ended;
 }
 
+void ProgramRun::OpenMenu() {
+  menu_ = {true, MenuItem::Resume};
+  options_.FullScreen = system_.IsFullScreen();  // F11 may have changed it
+  optionsAtOpen_ = options_;
+  LettersReady();
+  system_.PauseSound();
+}
+
+bool ProgramRun::MenuStep() {
+  Platform& platform = FramePlatform();
+  const MenuResult result = TakeMenuEvent(menu_, options_, platform.input.PollMenuEvent());
+  switch (result.outcome) {
+    case MenuOutcome::Quit:
+      End();
+      return false;
+    case MenuOutcome::Resume:
+      CloseMenu();
+      break;
+    case MenuOutcome::Changed:
+      Apply(result.item);
+      break;
+    case MenuOutcome::Stay:
+      break;
+  }
+  DrawPausedFrame(*keptFrame_, system_.GamePlatform().drawing, menu_.open ? &menu_ : nullptr, options_);
+  return true;
+}
+
+void ProgramRun::Apply(MenuItem item) {
+  switch (item) {
+    case MenuItem::Captions:
+      // Turned on, they show from the next captioned sound.
+      if (options_.Captions && LettersReady() && !captionsStarted_) {
+        StartCaptions(captionBoard_, FramePlatform());
+        captionsStarted_ = true;
+      }
+      captionBoard_.shown = {};
+      if (keeper_) keeper_->Keep(&GameOptions::Captions, options_);
+      break;
+    case MenuItem::GentlerFlashes:
+      if (keeper_) keeper_->Keep(&GameOptions::ReduceFlashing, options_);
+      break;
+    case MenuItem::Volume:
+      system_.SetMasterVolume(Volume(options_));
+      if (keeper_) keeper_->Keep(&GameOptions::VolumePercent, options_);
+      break;
+    case MenuItem::FullScreen:
+      system_.SetFullScreen(options_.FullScreen);
+      if (keeper_) keeper_->Keep(&GameOptions::FullScreen, options_);
+      break;
+    case MenuItem::Resume:
+    case MenuItem::Quit:
+      break;
+  }
+}
+
+void ProgramRun::CloseMenu() {
+  menu_.open = false;
+  // The gentle light takes over from the light on the screen, or gives it back.
+  if (options_.ReduceFlashing && !optionsAtOpen_.ReduceFlashing) TakeOverGentleLight(state_);
+  if (!options_.ReduceFlashing && optionsAtOpen_.ReduceFlashing) LeaveGentleLight(system_.GamePlatform().drawing);
+  // The time the menu was open never reaches the game.
+  state_.LastTicks = FramePlatform().clock.TicksMs();
+  system_.ResumeSound();
+}
+
+bool ProgramRun::LettersReady() {
+  if (letters_ == Letters::NotLoaded)
+    letters_ = LoadCaptionsTextureDuringPlay(system_) ? Letters::Loaded : Letters::Missing;
+  return letters_ == Letters::Loaded;
+}
+
 void ProgramRun::End() {
-  Teardown(system_, options_);
+  menu_.open = false;
+  Teardown(system_, letters_ == Letters::Loaded);
   phase_ = Phase::Ended;
 }
 

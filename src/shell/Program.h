@@ -5,6 +5,10 @@
 #include "core/GameState.h"
 #include "platform/System.h"
 #include "presentation/Captions.h"
+#include "presentation/KeptFrame.h"
+#include "presentation/PauseMenu.h"
+
+class SettingsKeeper;
 
 // Looks at the game before each title and game frame, as a player looks at
 // the screen; used by the test harness to play the real program.
@@ -17,19 +21,30 @@ class FrameObserver {
 // The whole run as a sequence of frames: start-up in its fixed order, then one
 // title or game frame per step, then teardown. A desktop loop steps it until it
 // ends; a browser steps it once per animation frame.
+//
+// Beside the described game, a step may instead be a frame of the pause menu:
+// the game's last frame drawn again, dimmed, with the menu over it, while the
+// game stands still (no game frame runs, no sound plays, and the time the menu
+// was open never reaches the game's clock).
 class ProgramRun {
  public:
-  ProgramRun(System& system, const GameOptions& options = {}, FrameObserver* observer = nullptr);
+  // `options` are this run's; `keeper`, when given, keeps what the player
+  // changes in the pause menu for the next run.
+  ProgramRun(System& system, const GameOptions& options = {}, FrameObserver* observer = nullptr,
+             SettingsKeeper* keeper = nullptr);
 
   // Start-up up to the title's music. False when the program cannot start:
   // the window, the renderer or the audio engine could not be made, or a
   // picture is missing (logged); the platform has then been shut down.
   bool Start();
-  // One frame of the title or the game. False once the player has quit and
-  // everything has been torn down.
+  // One frame of the title, the game or the pause menu. False once the
+  // player has quit and everything has been torn down.
   bool Step();
   // 0 after a quit, 1 when the program could not start.
   int ExitStatus() const { return exitStatus_; }
+
+  bool Paused() const { return menu_.open; }
+  const GameOptions& Options() const { return options_; }
 
  private:
   enum class Phase { NotStarted, Title, Game, Ended };
@@ -37,17 +52,31 @@ class ProgramRun {
   System& system_;
   GameOptions options_;
   FrameObserver* observer_;
+  SettingsKeeper* keeper_;
   GameState state_;
   Phase phase_ = Phase::NotStarted;
   int exitStatus_ = 0;
-  // With captions on: their board, and the platform whose audio puts them up.
+
+  // The platform the frames use: the system's, drawing through the kept
+  // frame, and with captions on, playing through the captioned audio.
+  std::unique_ptr<KeptFrame> keptFrame_;
+  std::unique_ptr<Platform> plainPlatform_;
   CaptionBoard captionBoard_;
   std::unique_ptr<CaptionedAudio> captionedAudio_;
   std::unique_ptr<Platform> captionedPlatform_;
+  bool captionsStarted_ = false;
+  enum class Letters { NotLoaded, Loaded, Missing } letters_ = Letters::NotLoaded;
 
-  // The platform the frames use: the system's, or with captions on the same
-  // with the captioned audio in it.
+  PauseMenu menu_;
+  GameOptions optionsAtOpen_;
+
   Platform& FramePlatform();
+  bool GameStep();
+  bool MenuStep();
+  void OpenMenu();
+  void CloseMenu();
+  void Apply(MenuItem item);
+  bool LettersReady();
   void End();
 };
 

@@ -46,7 +46,11 @@ void StartTitleMusic(Audio& audio) {
 }
 
 FrameResult RunTitleFrame(GameState& state, Platform& platform, const GameOptions& /*options*/) {
+  bool pause = false;
   switch (platform.input.PollEvent()) {
+    case InputEvent::Pause:
+      pause = true;
+      break;
     case InputEvent::Quit:
     case InputEvent::ShiftReleased:
       return FrameResult::Quit;
@@ -87,14 +91,14 @@ FrameResult RunTitleFrame(GameState& state, Platform& platform, const GameOption
     platform.drawing.SetTextureAlpha(IntroTexture, static_cast<std::uint8_t>(state.IntroAlpha));
     state.IntroAlpha -= TitleFadeRate * state.DeltaTime;
   }
-  return FrameResult::Continue;
+  return pause ? FrameResult::Pause : FrameResult::Continue;
 }
 
 void RunTitle(GameState& state, Platform& platform, FrameObserver* observer) {
   StartTitleMusic(platform.audio);
   while (state.TitleRunning) {
     if (observer) observer->BeforeFrame(state);
-    if (RunTitleFrame(state, platform) == FrameResult::Quit) return;
+    if (RunTitleFrame(state, platform) == FrameResult::Quit) return;  // no menu here: a pause is ignored
   }
   EnterGameFromTitle(state);
 }

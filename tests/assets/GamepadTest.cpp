@@ -147,3 +147,50 @@ TEST_F(Gamepad, APadUnpluggedAndPluggedInAgainStillPlaysBesideTheKeyboard) {
 }
 
 }  // namespace
+
+namespace {
+
+// The pause menu from the pad alone: Start pauses; then the D-pad and the
+// stick (once a push) move, the south button chooses, the east button and
+// Start resume.
+TEST_F(Gamepad, StartPausesAndThePadAloneWorksTheMenu) {
+  Button(SDL_CONTROLLER_BUTTON_START, true);
+  Frame();
+  Button(SDL_CONTROLLER_BUTTON_START, false);
+  EXPECT_EQ(Frame(), FrameResult::Pause);
+  Input& input = system_->GamePlatform().input;
+  using Kind = MenuEvent::Kind;
+  // SDL turns a pad's change into events over a pump or two.
+  const auto next = [&] {
+    for (int poll = 0; poll < 5; ++poll)
+      if (const Kind kind = input.PollMenuEvent().kind; kind != Kind::None) return kind;
+    return Kind::None;
+  };
+  Button(SDL_CONTROLLER_BUTTON_DPAD_DOWN, true);
+  EXPECT_EQ(next(), Kind::Down);
+  Button(SDL_CONTROLLER_BUTTON_DPAD_DOWN, false);
+  Button(SDL_CONTROLLER_BUTTON_DPAD_LEFT, true);
+  EXPECT_EQ(next(), Kind::Left);
+  Button(SDL_CONTROLLER_BUTTON_DPAD_LEFT, false);
+  EXPECT_EQ(next(), Kind::None);
+  Stick(0, 32767);
+  EXPECT_EQ(next(), Kind::Down);
+  Stick(0, 30000);
+  EXPECT_EQ(next(), Kind::None) << "one push of the stick is one move";
+  Stick(0, 0);
+  Stick(0, -32768);
+  EXPECT_EQ(next(), Kind::Up);
+  Stick(32767, 0);
+  EXPECT_EQ(next(), Kind::Right);
+  Stick(0, 0);
+  EXPECT_EQ(next(), Kind::None);
+  for (const auto& [button, kind] : {std::pair{SDL_CONTROLLER_BUTTON_A, Kind::Choose},
+                                     {SDL_CONTROLLER_BUTTON_B, Kind::Resume}, {SDL_CONTROLLER_BUTTON_START, Kind::Resume}}) {
+    Button(button, true);
+    EXPECT_EQ(next(), Kind::None) << "on the release, not the press";
+    Button(button, false);
+    EXPECT_EQ(next(), kind);
+  }
+}
+
+}  // namespace

@@ -226,7 +226,7 @@ SDL_Event KeyUp(SDL_Keycode key) {
   return event;
 }
 
-TEST(PlatformEvents, OnlyQuitReturnAndShiftReleasesAreToldApart) {
+TEST(PlatformEvents, OnlyQuitReturnAndShiftReleasesAndAPauseAreToldApart) {
   SDL_Event quit{};
   quit.type = SDL_QUIT;
   EXPECT_EQ(TranslateEvent(quit), InputEvent::Quit);
@@ -235,8 +235,15 @@ TEST(PlatformEvents, OnlyQuitReturnAndShiftReleasesAreToldApart) {
   EXPECT_EQ(TranslateEvent(KeyUp(SDLK_RSHIFT)), InputEvent::ShiftReleased);
 
   EXPECT_EQ(TranslateEvent(KeyUp(SDLK_KP_ENTER)), InputEvent::Other);
-  EXPECT_EQ(TranslateEvent(KeyUp(SDLK_ESCAPE)), InputEvent::Other);
   EXPECT_EQ(TranslateEvent(KeyUp(SDLK_w)), InputEvent::Other);
+  // Beside the game: Escape let go, and the window losing the focus, pause it.
+  EXPECT_EQ(TranslateEvent(KeyUp(SDLK_ESCAPE)), InputEvent::Pause);
+  SDL_Event focus{};
+  focus.type = SDL_WINDOWEVENT;
+  focus.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
+  EXPECT_EQ(TranslateEvent(focus), InputEvent::Pause);
+  focus.window.event = SDL_WINDOWEVENT_FOCUS_GAINED;
+  EXPECT_EQ(TranslateEvent(focus), InputEvent::Other);
   SDL_Event press = KeyUp(SDLK_RETURN);
   press.type = SDL_KEYDOWN;  // Return acts on release only
   EXPECT_EQ(TranslateEvent(press), InputEvent::Other);

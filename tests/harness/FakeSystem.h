@@ -58,6 +58,20 @@ class FakeSystem : public System {
   void DestroyWindow() override { steps.push_back("destroy window"); }
   void Quit() override { steps.push_back("quit"); }
   Platform& GamePlatform() override { return platform_; }
+  bool fullScreen = true;
+  // How much time passes on the clock while the game is paused (the player
+  // away from the keys).
+  std::uint64_t msWhilePaused = 0;
+  void PauseSound() override {
+    steps.push_back("pause sound");
+    clock_.Pass(msWhilePaused);
+  }
+  void ResumeSound() override { steps.push_back("resume sound"); }
+  bool IsFullScreen() override { return fullScreen; }
+  void SetFullScreen(bool full) override {
+    steps.push_back(full ? "full screen" : "windowed");
+    fullScreen = full;
+  }
 
   int StepIndex(const std::string& step) const;
   int CountStepsStartingWith(const std::string& prefix) const;
@@ -67,6 +81,7 @@ class FakeSystem : public System {
    public:
     explicit TickingClock(FakeSystem& owner) : owner_(owner) {}
     std::uint64_t TicksMs() override { return now_ += owner_.msPerTick; }
+    void Pass(std::uint64_t ms) { now_ += ms; }
 
    private:
     FakeSystem& owner_;

@@ -44,7 +44,7 @@ FrameSchedule Jittering(int minMs, int maxMs, unsigned seed);
 // Called before each title and game frame with the state and the platform's
 // record of the frame before it (start-up's calls before the first); and once
 // more, with no state, after the last frame and the teardown.
-using FrameLook = std::function<void(const GameState* state, const FakeSystem& system)>;
+using FrameLook = std::function<void(const GameState* state, FakeSystem& system)>;
 
 // The three ways the story ends, as the Player plays them.
 struct Ending {

@@ -104,6 +104,10 @@ int RecordingAudio::TimesPlayed(const std::string& path) const {
 }
 
 InputEvent ScriptedInput::PollEvent() {
+  if (pauseWhenIdle && events.empty()) {
+    pauseWhenIdle = false;
+    return InputEvent::Pause;
+  }
   if (events.empty()) return InputEvent::None;
   const InputEvent event = events.front();
   events.pop_front();

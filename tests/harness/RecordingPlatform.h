@@ -76,9 +76,18 @@ class RecordingAudio : public Audio {
 class ScriptedInput : public Input {
  public:
   std::deque<InputEvent> events;
+  std::deque<MenuEvent> menuEvents;  // taken only while the pause menu is open
+  // The player presses Escape in the next frame in which nothing else is queued.
+  bool pauseWhenIdle = false;
   std::set<int> held;  // scancodes held now
 
   InputEvent PollEvent() override;
+  MenuEvent PollMenuEvent() override {
+    if (menuEvents.empty()) return {};
+    const MenuEvent event = menuEvents.front();
+    menuEvents.pop_front();
+    return event;
+  }
   void PumpEvents() override {}
   bool IsHeld(Scancode key) const override { return held.count(key) != 0; }
 

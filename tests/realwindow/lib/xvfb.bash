@@ -31,6 +31,9 @@ WORK_DIR=$(mktemp -d "${TMPDIR:-/tmp}/tarnwick-$TEST_NAME.XXXXXX")
 mkdir -p "$WORK_DIR/xdg"
 chmod 700 "$WORK_DIR/xdg"
 export XDG_RUNTIME_DIR="$WORK_DIR/xdg"
+# The game's kept settings (the pause menu's) are a test's own: none of the
+# tester's are read, and none are written for them.
+export XDG_CONFIG_HOME="$WORK_DIR/config"
 echo "autospawn = no" >"$WORK_DIR/pulse-client.conf"
 export PULSE_CLIENTCONFIG="$WORK_DIR/pulse-client.conf"
 XVFB_PID=""

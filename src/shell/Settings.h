@@ -1,0 +1,50 @@
+#pragma once
+// The player's settings as kept between runs: one "name = value" a line, in
+// the words of the command line (captions, reduce-flashing, volume,
+// full-screen). Read once at start-up; written whole, and only when the player
+// changes a setting in the pause menu. A damaged text never stops the game:
+// what can be read is kept, the rest takes its default, and one line says so.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "core/GameOptions.h"
+#include "platform/SettingsStore.h"
+
+// More than this is no settings text: only this much of it is read.
+inline constexpr std::size_t SettingsLimitBytes = 4096;
+
+struct SettingsReading {
+  GameOptions options;  // what the text sets, and the defaults for the rest
+  std::string problem;  // empty when every line was understood
+};
+
+// `whole` false: the text went on past what was read.
+SettingsReading ReadSettingsText(std::string_view text, bool whole = true);
+std::string SettingsText(const GameOptions& options);
+
+// The settings the player keeps, and this run's, which the command line may
+// have changed for this run alone.
+class SettingsKeeper {
+ public:
+  // Reads the kept settings (saying in one line what it could not read).
+  explicit SettingsKeeper(SettingsStore& store);
+  const GameOptions& Kept() const { return kept_; }
+
+  // The player changed one setting in the menu: `run` holds the new value,
+  // which is kept, with the other kept settings as they were. A failure to
+  // keep it is said once a run; the change holds for the run all the same.
+  template <typename Field>
+  void Keep(Field GameOptions::*field, const GameOptions& run) {
+    kept_.*field = run.*field;
+    Write();
+  }
+
+ private:
+  void Write();
+
+  SettingsStore& store_;
+  GameOptions kept_;
+  bool failureSaid_ = false;
+};
