@@ -58,6 +58,9 @@ trap 'exit 130' INT TERM
 mkdir -p "$jail"
 tar -C "$jail" -xf "$base"
 cp /etc/resolv.conf "$jail/etc/resolv.conf"
+# The machine's own mirror, as its apt configuration trusts it (a mirror that
+# serves a frozen archive needs its release files' dates left unchecked).
+apt-config dump | grep -E '^Acquire::Check-(Valid-Until|Date) ' >"$jail/etc/apt/apt.conf.d/99tarnwick-host-mirror" || true
 git clone -q --no-local "$source_dir" "$jail/root/tarnwick"
 git -C "$jail/root/tarnwick" checkout -q "$(git -C "$source_dir" rev-parse "$rev")"
 mount -t proc proc "$jail/proc"
