@@ -7,6 +7,9 @@
 #include "platform/RealSystem.h"
 #include "shell/CommandLine.h"
 #include "shell/Program.h"
+#ifdef _WIN32
+#include "platform/WindowsProgram.h"
+#endif
 
 namespace {
 
@@ -18,6 +21,13 @@ std::unique_ptr<ProgramRun> program;
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+  // A windowed program with no console of its own: what it prints goes to
+  // the terminal it was started from, if any; a double-click shows failures
+  // in a box instead.
+  const bool console = AttachParentConsole();
+  UseAssetsBesideProgram();
+#endif
   const LaunchRequest request = ReadCommandLine(argc, argv);
   switch (request.action) {
     case LaunchAction::PrintHelp:
@@ -33,7 +43,15 @@ int main(int argc, char** argv) {
       break;
   }
   realSystem = MakeRealSystem(request.windowed ? WindowMode::Windowed : WindowMode::FullScreen);
+#ifdef _WIN32
+  realSystem = NotingStartFailures(std::move(realSystem));
+#endif
   program = std::make_unique<ProgramRun>(*realSystem, request.options);
-  if (!program->Start()) return EndRun(program->ExitStatus());
+  if (!program->Start()) {
+#ifdef _WIN32
+    if (!console) ShowStartFailure();
+#endif
+    return EndRun(program->ExitStatus());
+  }
   return RunFrameLoop([] { return program->Step(); }, [] { return program->ExitStatus(); });
 }
