@@ -115,13 +115,14 @@ tarnwick_crlf() { sed 's/\r*$/\r/' "$@"; }
 #   <build>/tarnwick-windows-<version>.zip   a folder Tarnwick/ to unzip and play
 #   <build>/tarnwick-<version>-setup.exe     the installer of the same folder
 tarnwick_package_windows() {
-  local source=$1 build=$2 version stage zip setup epoch name
+  local source build version stage zip setup epoch name
+  source=$(cd "$1" && pwd) && build=$(cd "$2" && pwd) || return 1
   version=$("$build/tarnwick" --version | awk '{ print $2 }')
   zip="$build/tarnwick-windows-$version.zip"
   setup="$build/tarnwick-$version-setup.exe"
   stage="$build/windows-package/Tarnwick"
   (
-    set -e
+    set -eo pipefail
     umask 022
     rm -rf "$build/windows-package" "$zip" "$setup"
     mkdir -p "$stage/Licences"
