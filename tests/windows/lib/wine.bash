@@ -2,6 +2,7 @@
 # display, with the real-window tests' waiting, screenshots and checks.
 # Sourced, never run on its own. A test is called as:
 #   bash script.sh <zip> <assets dir> <build dir> <setup.exe>
+# shellcheck source=../../realwindow/lib/xvfb.bash
 source "$(dirname "${BASH_SOURCE[0]}")/../../realwindow/lib/xvfb.bash"
 
 ZIP=$GAME_BINARY
