@@ -47,6 +47,7 @@ xprop -notype -id "$WINDOW_ID" -f _NET_WM_ICON 32c '=$0+\n' _NET_WM_ICON | sed '
 "$BUILD_DIR/tools/icon/tarnwick_icon" "$SPRITES/TitleScreen.png" "$WORK_DIR/icon.png" 32 || fail "no icon tool"
 error=$(compare -metric MAE "$WORK_DIR/icon.ppm" "$WORK_DIR/icon.png" null: 2>&1 | sed -n 's/.*(\(.*\)).*/\1/p')
 awk -v e="${error:-1}" 'BEGIN { exit !(e < 0.02) }' || fail "the window's icon is not the game's (error ${error:-none})"
+log "the window's icon is the one made from the title picture (error $error)"
 
 xdotool key --window "$WINDOW_ID" Return
 wait_for_screen 120 bedroom band_shown
