@@ -126,7 +126,11 @@ tarnwick_package_windows() {
     umask 022
     rm -rf "$build/windows-package" "$zip" "$setup"
     mkdir -p "$stage/Licences"
-    x86_64-w64-mingw32-strip -o "$stage/Tarnwick.exe" "$build/windows/Tarnwick.exe"
+    # Every file's time is the last changelog entry's, so the same sources
+    # give the same zip; the stripped .exe's header holds none (strip writes
+    # the epoch there).
+    epoch=$(date -d "$(sed -n 's/^ -- .*>  //p' "$source/packaging/debian/changelog" | head -n 1)" +%s)
+    SOURCE_DATE_EPOCH=0 x86_64-w64-mingw32-strip -o "$stage/Tarnwick.exe" "$build/windows/Tarnwick.exe"
     (cd "$build" && find Assets -type f ! -name .generated -print0 | sort -z |
       while IFS= read -r -d '' file; do install -D -m 644 "$file" "$stage/$file"; done)
     sed "s/@VERSION@/$version/" "$source/windows/README.txt" | tarnwick_crlf >"$stage/README.txt"
@@ -138,9 +142,6 @@ tarnwick_package_windows() {
       tarnwick_crlf "/usr/share/doc/${name#*:}/copyright" >"$stage/Licences/${name%%:*}.txt"
     done
 
-    # Every file's time is the last changelog entry's, so the same sources
-    # give the same zip.
-    epoch=$(date -d "$(sed -n 's/^ -- .*>  //p' "$source/packaging/debian/changelog" | head -n 1)" +%s)
     find "$stage" -exec touch -h -d "@$epoch" {} +
     (cd "$build/windows-package" && find Tarnwick | sort | TZ=UTC zip -qX -9 "$zip" -@)
 
