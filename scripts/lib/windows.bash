@@ -127,8 +127,8 @@ tarnwick_package_windows() {
     rm -rf "$build/windows-package" "$zip" "$setup"
     mkdir -p "$stage/Licences"
     # Every file's time is the last changelog entry's, so the same sources
-    # give the same zip; the stripped .exe's header holds none (strip writes
-    # the epoch there).
+    # give the same zip; the .exe's header holds no time at all (strip writes
+    # the one SOURCE_DATE_EPOCH gives).
     epoch=$(date -d "$(sed -n 's/^ -- .*>  //p' "$source/packaging/debian/changelog" | head -n 1)" +%s)
     SOURCE_DATE_EPOCH=0 x86_64-w64-mingw32-strip -o "$stage/Tarnwick.exe" "$build/windows/Tarnwick.exe"
     (cd "$build" && find Assets -type f ! -name .generated -print0 | sort -z |
