@@ -1,6 +1,6 @@
 ; Tarnwick's installer, made by scripts/package --windows with Debian's NSIS:
 ;   makensis -DVERSION=<x.y> -DVERSION4=<x.y.0.0> -DSTAGE=<the Tarnwick folder>
-;            -DICON=<Tarnwick.ico> -DOUTFILE=<setup.exe> installer.nsi
+;            -DICON=<Tarnwick.ico> -DSIDE=<164x314 BMP> -DOUTFILE=<setup.exe> installer.nsi
 ; It installs for the player alone, without asking for administrator rights,
 ; into %LOCALAPPDATA%\Programs\Tarnwick; run as an administrator, for every
 ; user of the computer, into Program Files. A Start-menu shortcut, a desktop
@@ -37,6 +37,7 @@ Var AllUsers
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
+!define MUI_WELCOMEFINISHPAGE_BITMAP "${SIDE}"
 !define MUI_ABORTWARNING
 !define MUI_COMPONENTSPAGE_NODESC
 !define MUI_FINISHPAGE_RUN "$INSTDIR\Tarnwick.exe"

@@ -145,8 +145,14 @@ tarnwick_package_windows() {
     find "$stage" -exec touch -h -d "@$epoch" {} +
     (cd "$build/windows-package" && find Tarnwick | sort | TZ=UTC zip -qX -9 "$zip" -@)
 
+    # The installer's side picture on its last page (164 by 314): the cabin
+    # from the title picture (200 by 150), under its night sky mirrored upward.
+    convert "$build/Assets/Sprites/TitleScreen.png" -crop 78x92+66+30 +repage \
+      \( +clone -crop 78x29+0+0 +repage \) \( +clone -flip \) \( -clone 1,2,0 -append \) -delete 0-2 \
+      -filter point -resize '164x314!' -alpha off BMP3:"$build/windows-package/side.bmp"
     makensis -V2 -DVERSION="$version" -DVERSION4="$(tarnwick_four_numbers "$version")" \
-      -DSTAGE="$stage" -DICON="$build/windows/Tarnwick.ico" -DOUTFILE="$setup" "$source/windows/installer.nsi" >&2
+      -DSTAGE="$stage" -DICON="$build/windows/Tarnwick.ico" -DSIDE="$build/windows-package/side.bmp" \
+      -DOUTFILE="$setup" "$source/windows/installer.nsi" >&2
   ) || return 1
   echo "$zip"
   echo "$setup"
