@@ -1,5 +1,7 @@
-# Configuring and building a CMake build tree, shared by scripts/play and
-# scripts/test. Sourced, not run.
+# Configuring and building a CMake build tree, shared by the scripts. Sourced,
+# not run. A tree builds the test programs only when configured with
+# -DTARNWICK_TESTS=ON (scripts/test and scripts/bench do); a player's scripts
+# build only the targets they need.
 
 # Ninja when it is there; an existing tree keeps the generator it was made with.
 tarnwick_generator_args() {
@@ -17,7 +19,17 @@ tarnwick_configure() {
   cmake -S "$source" -B "$dir" $(tarnwick_generator_args "$dir") "$@"
 }
 
-# build <build dir> [keep-going]: with keep-going, builds every target it can
+# build_targets <build dir> <target>...: only those targets and what they need.
+tarnwick_build_targets() {
+  local dir=$1
+  shift
+  cmake --build "$dir" --parallel "$(nproc)" --target "$@"
+}
+
+# What a player's build makes: the game and its pictures and sounds.
+tarnwick_game_targets=(tarnwick assets)
+
+# build <build dir> [keep-going]: every target of the tree; with keep-going, builds every target it can
 # even after one has failed, and still reports the failure.
 tarnwick_build() {
   local dir=$1 keep_going=${2:-}

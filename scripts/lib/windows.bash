@@ -7,21 +7,23 @@
 #   ${XDG_CACHE_HOME:-~/.cache}/tarnwick/windows-deps/<versions>/{include,lib}
 # zlib comes built for MinGW in Debian's libz-mingw-w64-dev.
 
-tarnwick_windows_tools=(
-  # The cross-compiler with POSIX threads (miniaudio's threads, C++'s own),
-  # its resource compiler, and zlib built for it.
-  g++-mingw-w64-x86-64-posix mingw-w64-tools libz-mingw-w64-dev
-  # The installer's maker, and the .exe's icon made from a PNG.
-  nsis imagemagick zip unzip
-  # Wine for the tests and the benchmark: the `wine` command comes with the
-  # `wine` package; wine64 alone ships only the loader.
-  wine wine64
-)
+# What building and packing the Windows version needs: the cross-compiler
+# with POSIX threads (miniaudio's threads, C++'s own), its resource compiler,
+# zlib built for it; the installer's maker; ImageMagick for the icon and the
+# installer's picture, made from PNGs; zip.
+tarnwick_windows_tools=(g++-mingw-w64-x86-64-posix mingw-w64-tools libz-mingw-w64-dev nsis imagemagick zip)
+# And what testing and measuring it adds: Wine (the `wine` command comes with
+# the `wine` package; wine64 alone ships only the loader), and unzip.
+tarnwick_windows_test_tools=(wine wine64 unzip)
 
-# Installs what building, packaging and testing the Windows version needs,
-# when it is missing.
+# Installs what building and packing the Windows version needs, when it is
+# missing; with `test`, what its tests and benchmarks need too.
 tarnwick_install_windows_tools() {
-  install_missing "${tarnwick_windows_tools[@]}"
+  if [ "${1:-}" = test ]; then
+    install_missing "${tarnwick_windows_tools[@]}" "${tarnwick_windows_test_tools[@]}"
+  else
+    install_missing "${tarnwick_windows_tools[@]}"
+  fi
 }
 
 tarnwick_windows_toolchain=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/windows/mingw-w64-x86_64.cmake
@@ -95,7 +97,7 @@ tarnwick_build_windows() {
   local source=$1 native=$2 deps
   shift 2
   deps=$(tarnwick_windows_deps) || return 1
-  cmake --build "$native" --target assets tarnwick_icon || return 1
+  tarnwick_build_targets "$native" assets tarnwick_icon || return 1
   if [ ! -f "$native/windows/CMakeCache.txt" ]; then
     # As the native build is optimised, for figures that compare.
     cmake -S "$source" -B "$native/windows" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$tarnwick_windows_toolchain" \
@@ -117,7 +119,8 @@ tarnwick_crlf() { sed 's/\r*$/\r/' "$@"; }
 tarnwick_package_windows() {
   local source build version stage zip setup epoch name
   source=$(cd "$1" && pwd) && build=$(cd "$2" && pwd) || return 1
-  version=$("$build/tarnwick" --version | awk '{ print $2 }')
+  # The game's version, as its changelog gives it (and tarnwick --version prints).
+  version=$(sed -n '1s/^tarnwick (\([^)]*\)).*/\1/p' "$source/packaging/debian/changelog")
   zip="$build/tarnwick-windows-$version.zip"
   setup="$build/tarnwick-$version-setup.exe"
   stage="$build/windows-package/Tarnwick"

@@ -31,10 +31,24 @@ float TextWidth(const char* words) {
   return width > 0 ? width - Scale : 0;  // no gap after the last letter
 }
 
-// Where the caption `words` stands in row `row` (0 at the top): its dark box.
-FRect CaptionBox(const char* words, int row) {
+// Where the caption `words` stands at `row` (0 at the top; between two rows
+// while it rises): its dark box.
+FRect CaptionBox(const char* words, float row) {
   const float width = TextWidth(words) + 2 * Padding;
-  return FRect{BoxRight - width, FirstBoxTop + static_cast<float>(row) * RowPitch, width, BoxHeight};
+  return FRect{BoxRight - width, FirstBoxTop + row * RowPitch, width, BoxHeight};
+}
+
+// The captions close up their rows in order; each that moves up starts its
+// rise from where it stood.
+void CloseUp(std::array<CaptionBoard::Shown, CaptionRows>& shown, auto gone) {
+  int to = 0;
+  for (int from = 0; from < CaptionRows; ++from) {
+    CaptionBoard::Shown s = shown[static_cast<std::size_t>(from)];
+    if (s.entry < 0 || gone(s)) continue;
+    s.below += static_cast<float>(from - to);
+    shown[static_cast<std::size_t>(to++)] = s;
+  }
+  for (; to < CaptionRows; ++to) shown[static_cast<std::size_t>(to)] = {};
 }
 
 int EntryOf(SoundId sound) {
@@ -57,12 +71,15 @@ void PutUp(CaptionBoard& board, int entry) {
     same->seconds = 0;
     return;
   }
+  // A new caption takes its row at once, and those still rising stand in
+  // their rows with it: no two ever overlap, and none stands below the third.
+  for (CaptionBoard::Shown& s : shown) s.below = 0;
   auto free = std::find_if(shown.begin(), shown.end(), [](const auto& s) { return s.entry < 0; });
   if (free == shown.end()) {
     std::rotate(shown.begin(), shown.begin() + 1, shown.end());  // the oldest gives way
     free = shown.end() - 1;
   }
-  *free = {entry, 0};
+  *free = {entry, 0, 0};
 }
 
 bool SoundOver(const CaptionBoard& board, const CaptionBoard::Shown& shown, Audio& audio) {
@@ -71,7 +88,7 @@ bool SoundOver(const CaptionBoard& board, const CaptionBoard::Shown& shown, Audi
   return !audio.IsPlaying(entry.sound);
 }
 
-void DrawCaption(Drawing& drawing, const char* words, int row) {
+void DrawCaption(Drawing& drawing, const char* words, float row) {
   const FRect box = CaptionBox(words, row);
   drawing.DrawTexture(CaptionsTexture, &CaptionBackingPixel, box);
   float x = box.x + Padding;
@@ -108,13 +125,14 @@ void CaptionedAudio::PlayOnce(const char* path) {
 void DrawCaptions(CaptionBoard& board, float deltaTime, Platform& platform) {
   auto& shown = board.shown;
   // The minimum first: a sound is asked after only once it has passed.
-  const auto end = std::remove_if(shown.begin(), shown.end(), [&](const CaptionBoard::Shown& s) {
-    return s.entry >= 0 && s.seconds >= CaptionMinimumSeconds && SoundOver(board, s, platform.audio);
+  CloseUp(shown, [&](const CaptionBoard::Shown& s) {
+    return s.seconds >= CaptionMinimumSeconds && SoundOver(board, s, platform.audio);
   });
-  std::fill(end, shown.end(), CaptionBoard::Shown{});
   for (int row = 0; row < CaptionRows && shown[static_cast<std::size_t>(row)].entry >= 0; ++row) {
     CaptionBoard::Shown& s = shown[static_cast<std::size_t>(row)];
-    DrawCaption(platform.drawing, CaptionTable[static_cast<std::size_t>(s.entry)].words, row);
+    DrawCaption(platform.drawing, CaptionTable[static_cast<std::size_t>(s.entry)].words,
+                static_cast<float>(row) + s.below);
     s.seconds += deltaTime;
+    s.below = std::max(0.0f, s.below - deltaTime / CaptionRiseSeconds);
   }
 }

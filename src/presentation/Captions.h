@@ -50,6 +50,9 @@ inline constexpr std::array<CaptionEntry, 25> CaptionTable = {{
 
 inline constexpr float CaptionMinimumSeconds = 2;
 inline constexpr int CaptionRows = 3;
+// When a caption above goes, the ones below rise into its place over a fifth
+// of a second rather than jumping a row in one frame.
+inline constexpr float CaptionRiseSeconds = 0.2f;
 
 // The caption layer's own record, apart from GameState: the captions up, top
 // to bottom in the order they came, and how long each captioned file plays
@@ -58,6 +61,7 @@ struct CaptionBoard {
   struct Shown {
     int entry = -1;       // in CaptionTable; -1 for an empty row
     float seconds = 0;    // how long it has been up
+    float below = 0;      // rows it still stands below its own, rising
   };
   std::array<Shown, CaptionRows> shown{};
   std::array<float, CaptionTable.size()> fileSeconds{};
@@ -88,6 +92,7 @@ class CaptionedAudio final : public Audio {
 };
 
 // The caption layer, after the fade: takes down each caption whose sound has
-// ended once its two seconds have passed, draws the others, each on its dark
-// box at the top right, and ages them by the frame's time.
+// ended once its two seconds have passed (those below rise into its place),
+// draws the others, each on its dark box at the top right, and ages them and
+// moves them on by the frame's time.
 void DrawCaptions(CaptionBoard& board, float deltaTime, Platform& platform);

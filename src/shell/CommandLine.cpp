@@ -6,13 +6,43 @@
 #error "the build gives the game's version"
 #endif
 
+namespace {
+
+// The options the game knows, none of which takes an argument.
+constexpr std::string_view Options[] = {"--help", "-h", "--version", "--windowed", "--captions", "--reduce-flashing"};
+
+bool Known(std::string_view option) {
+  for (std::string_view known : Options)
+    if (option == known) return true;
+  return false;
+}
+
+// The first word of a refused line, worded as GNU's tools word it.
+std::string Refusal(std::string_view argument, bool optionsEnded) {
+  const std::string quoted = "'" + std::string(argument) + "'";
+  if (optionsEnded || !argument.starts_with("-") || argument == "-") return "unexpected argument " + quoted;
+  const std::size_t equals = argument.find('=');
+  if (argument.starts_with("--") && equals != std::string_view::npos && Known(argument.substr(0, equals)))
+    return "option '" + std::string(argument.substr(0, equals)) + "' doesn't allow an argument";
+  return "unknown option " + quoted;
+}
+
+}  // namespace
+
 LaunchRequest ReadCommandLine(int argc, const char* const* argv) {
   LaunchRequest request;
   bool help = false;
   bool version = false;
+  bool optionsEnded = false;  // after "--" every word is an operand, and the game takes none
   for (int i = 1; i < argc; ++i) {
     const std::string_view argument = argv[i];
-    if (argument == "--help" || argument == "-h") {
+    if (!optionsEnded && argument == "--") {
+      optionsEnded = true;
+    } else if (optionsEnded || !Known(argument)) {
+      request.action = LaunchAction::Refuse;
+      request.error = Refusal(argument, optionsEnded);
+      return request;
+    } else if (argument == "--help" || argument == "-h") {
       help = true;
     } else if (argument == "--version") {
       version = true;
@@ -22,11 +52,6 @@ LaunchRequest ReadCommandLine(int argc, const char* const* argv) {
       request.options.Captions = true;
     } else if (argument == "--reduce-flashing") {
       request.options.ReduceFlashing = true;
-    } else {
-      request.action = LaunchAction::Refuse;
-      request.error = argument.starts_with("-") ? "unknown option '" + std::string(argument) + "'"
-                                                : "unexpected argument '" + std::string(argument) + "'";
-      return request;
     }
   }
   if (help)

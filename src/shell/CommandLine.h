@@ -15,9 +15,11 @@ struct LaunchRequest {
   std::string error;  // one line, for Refuse
 };
 
-// Reads the arguments after the program's name. Any argument it does not know
-// refuses the whole line, wherever it stands; otherwise --help (or -h) wins
-// over --version, and both over playing.
+// Reads the arguments after the program's name, the GNU way: options take no
+// argument ("--captions=yes" is refused as such), and "--" ends the options,
+// after which every word is an operand, which the game takes none of. Any
+// argument it does not take refuses the whole line, wherever it stands;
+// otherwise --help (or -h) wins over --version, and both over playing.
 LaunchRequest ReadCommandLine(int argc, const char* const* argv);
 
 // The usage with the keys, as --help prints it.

@@ -161,4 +161,19 @@ TEST(FlashCounting, ASaturatedRedFlashCountsApart) {
   EXPECT_EQ(RedFailures(Flashes(Frame({81, 0, 39}), Frame(Black), 4, 7, 8)), 0);
 }
 
+TEST(FlashCounting, LuminanceWeighsGreenMostThenRedThenBlue) {
+  // Relative luminance is 0.2126 R + 0.7152 G + 0.0722 B of the linear
+  // values: full blue (0.07) is less than a tenth above black, full red
+  // (0.21) and full green (0.72) are more. Red flashes would also count as red
+  // ones; those are left out here.
+  EXPECT_TRUE(Flashes(Frame({0, 0, 255}), Frame(Black), 4, 7, 8).transitions.empty());
+  EXPECT_EQ(LuminanceFailures(Flashes(Frame({255, 0, 0}), Frame(Black), 4, 7, 8)), 1);
+  EXPECT_EQ(LuminanceFailures(Flashes(Frame({0, 255, 0}), Frame(Black), 4, 7, 8)), 1);
+  // Green against red: 0.50 apart, the darker state well below 0.8.
+  EXPECT_EQ(LuminanceFailures(Flashes(Frame({0, 255, 0}), Frame({255, 0, 0}), 4, 7, 8)), 1);
+  // Cyan (green and blue, 0.79) against green: 0.07 apart, no flash; with the
+  // weights of red and blue swapped it would be 0.21.
+  EXPECT_TRUE(Flashes(Frame({0, 255, 255}), Frame({0, 255, 0}), 4, 7, 8).transitions.empty());
+}
+
 }  // namespace

@@ -59,7 +59,7 @@ run --version --help
 
 # A wrong word gets two lines, the usual way: the error naming it, then where
 # the usage is. Wherever it stands, also before or after a --help.
-for args in "--fullscreen" "-v" "-H" "--help=yes" "level2" "--windowed --bogus" "--help -x" "-x --help" \
+for args in "--fullscreen" "-v" "-H" "--nohelp=yes" "level2" "-" "-- --help" "--windowed --bogus" "--help -x" "-x --help" \
   "--bogus -h" "--version --bogus" ""; do
   # shellcheck disable=SC2086  # each case is a list of words; "" is one empty argument
   if [ -z "$args" ]; then run ""; else run $args; fi
@@ -67,8 +67,10 @@ for args in "--fullscreen" "-v" "-H" "--help=yes" "level2" "--windowed --bogus" 
   [ -z "$OUT" ] || fail "'$args' wrote to stdout: $OUT"
   # The first word the game does not know is the one named.
   wrong=""
+  ended=no
   for word in $args; do
-    case $word in --windowed | --help | -h | --version) ;; *) wrong=$word; break ;; esac
+    [ "$ended" = no ] && [ "$word" = -- ] && { ended=yes; continue; }
+    case $ended$word in no--windowed | no--help | no-h | no--version) ;; *) wrong=$word; break ;; esac
   done
   [ "$(wc -l <<<"$ERR")" -eq 2 ] || fail "'$args': stderr should be two lines, not: $ERR"
   first=$(head -n 1 <<<"$ERR")
@@ -78,4 +80,21 @@ for args in "--fullscreen" "-v" "-H" "--help=yes" "level2" "--windowed --bogus" 
     fail "'$args': the second line does not point to --help: $(sed -n 2p <<<"$ERR")"
 done
 log "unknown options and arguments: one line naming them, one pointing to --help, status 2"
+
+# The words are GNU's: a wrong option, long or short, is an unknown option; a
+# word that is no option (or any word after "--") an unexpected argument; an
+# option given an argument is told it takes none.
+for case in "--bogus|unknown option '--bogus'" "-x|unknown option '-x'" "--bogus=1|unknown option '--bogus=1'" \
+  "--captions=yes|option '--captions' doesn't allow an argument" \
+  "--windowed --help=|option '--help' doesn't allow an argument" \
+  "level2|unexpected argument 'level2'" "--windowed -- -x|unexpected argument '-x'"; do
+  # shellcheck disable=SC2086  # the arguments are a list of words
+  run ${case%%|*}
+  [ "$STATUS" -eq 2 ] && [ "$(head -n 1 <<<"$ERR")" = "tarnwick: ${case#*|}" ] ||
+    fail "'${case%%|*}' should be refused with 'tarnwick: ${case#*|}' and status 2, got $STATUS: $ERR"
+done
+# "--" only ends the options: those before it still count.
+run --help --
+[ "$STATUS" -eq 0 ] && [ "$OUT" = "$usage" ] || fail "'--help --' should print the usage, got $STATUS: $ERR"
+log "GNU's words: unknown options alike long or short, options without arguments, '--' ends the options"
 log "PASS"

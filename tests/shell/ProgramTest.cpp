@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+
 #include "harness/FakeSystem.h"
+#include "core/SoundCatalog.h"
+#include "core/TextureCatalog.h"
 #include "shell/Program.h"
 
 namespace {
@@ -94,6 +99,40 @@ TEST(TextureCheck, PicturesInFoldersAreReportedByTheirWordNames) {
   EXPECT_EQ(RunProgram(system), 1);
   ASSERT_EQ(system.logs.size(), 1u);
   EXPECT_EQ(system.logs[0], "Texture: CarDriveTwoThreeTexture Failed");
+}
+
+// With captions on, start-up itself (not a test's own call) makes the caption
+// letters crisp and reads how long each captioned file plays, all before the
+// title's first frame; without them it asks neither.
+TEST(StartUp, WithCaptionsReadsEveryCaptionedFilesLengthAndMakesTheLettersCrispBeforeTheTitle) {
+  const char* const captionedFiles[] = {IdkWhatToNameThisFile, ItWalkingOnGrassFile, ItRunningOnGrassFile,
+      CreepyNoiseFile, WhatEvenIsThisFile, ScaryScreechFile, CameraFlashFile, HeheFile, KnockKnockFile,
+      KnockKnockKnockFile, GlassShatterFile, DoorOpenFile, ItWalkingInYourRoomFile, MoansAndGroansFile,
+      CreepyYellFile, WoodRunningFile, ItGettingAwayScareFile, JumpscareFile, HorrorDeathFile, EngineStartupFile,
+      CaughtFishFile, ErrorFile};
+  for (const bool captions : {true, false}) {
+    FakeSystem system;
+    ProgramRun run(system, GameOptions{.Captions = captions});
+    ASSERT_TRUE(run.Start());
+    int asked = 0;
+    for (const SoundCall& call : system.rec.audio.calls)
+      if (call.kind == SoundCall::Kind::AskFileSeconds) {
+        ++asked;
+        EXPECT_TRUE(std::find(std::begin(captionedFiles), std::end(captionedFiles), call.path) !=
+                    std::end(captionedFiles)) << call.path;
+      }
+    for (const char* file : captionedFiles)
+      EXPECT_EQ(std::count_if(system.rec.audio.calls.begin(), system.rec.audio.calls.end(),
+                              [&](const SoundCall& c) { return c.kind == SoundCall::Kind::AskFileSeconds && c.path == file; }),
+                captions ? 1 : 0) << file;
+    EXPECT_EQ(asked, captions ? 22 : 0);
+    const auto& draws = system.rec.drawing.calls;
+    const bool crisp = std::any_of(draws.begin(), draws.end(), [](const DrawCall& c) {
+      return c.kind == DrawCall::Kind::Nearest && c.texture == CaptionsTexture;
+    });
+    EXPECT_EQ(crisp, captions);
+    EXPECT_FALSE(system.rec.drawing.Drew(MenuTexture)) << "no title frame has been drawn yet";
+  }
 }
 
 }  // namespace
