@@ -14,10 +14,10 @@ inline std::int64_t ReadClockNs(clockid_t clock) {
 
 inline std::int64_t MonotonicNs() { return ReadClockNs(CLOCK_MONOTONIC); }
 
-// CPU time spent by the calling thread alone. WebAssembly has no CPU clock:
-// there the monotonic clock stands in, which on its one thread, on an idle
-// machine, counts the same.
-#ifdef __EMSCRIPTEN__
+// CPU time spent by the calling thread alone. WebAssembly has no CPU clock,
+// and Windows counts a thread's in scheduler ticks: there the monotonic clock
+// stands in, which on one thread, on an idle machine, counts the same.
+#if defined(__EMSCRIPTEN__) || defined(_WIN32)
 inline std::int64_t ThreadCpuNs() { return ReadClockNs(CLOCK_MONOTONIC); }
 #else
 inline std::int64_t ThreadCpuNs() { return ReadClockNs(CLOCK_THREAD_CPUTIME_ID); }

@@ -7,8 +7,21 @@
 #include <atomic>
 #include <cstdlib>
 #include <new>
+#ifdef _WIN32
+#include <malloc.h>
+#endif
 
 namespace {
+
+// Windows' C library has no aligned_alloc: it has aligned blocks of its own,
+// which only their own call frees.
+#ifdef _WIN32
+void* AlignedBlock(std::size_t align, std::size_t size) { return _aligned_malloc(size, align); }
+void FreeAligned(void* memory) { _aligned_free(memory); }
+#else
+void* AlignedBlock(std::size_t align, std::size_t size) { return std::aligned_alloc(align, size); }
+void FreeAligned(void* memory) { std::free(memory); }
+#endif
 
 std::atomic<long> allocations{0};
 
@@ -22,7 +35,7 @@ void* AllocateAligned(std::size_t size, std::align_val_t alignment) {
   allocations.fetch_add(1, std::memory_order_relaxed);
   const std::size_t align = static_cast<std::size_t>(alignment);
   const std::size_t rounded = (size + align - 1) / align * align;
-  if (void* memory = std::aligned_alloc(align, rounded ? rounded : align)) return memory;
+  if (void* memory = AlignedBlock(align, rounded ? rounded : align)) return memory;
   throw std::bad_alloc();
 }
 
@@ -53,7 +66,7 @@ void operator delete(void* memory) noexcept { std::free(memory); }
 void operator delete[](void* memory) noexcept { std::free(memory); }
 void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
 void operator delete[](void* memory, std::size_t) noexcept { std::free(memory); }
-void operator delete(void* memory, std::align_val_t) noexcept { std::free(memory); }
-void operator delete[](void* memory, std::align_val_t) noexcept { std::free(memory); }
-void operator delete(void* memory, std::size_t, std::align_val_t) noexcept { std::free(memory); }
-void operator delete[](void* memory, std::size_t, std::align_val_t) noexcept { std::free(memory); }
+void operator delete(void* memory, std::align_val_t) noexcept { FreeAligned(memory); }
+void operator delete[](void* memory, std::align_val_t) noexcept { FreeAligned(memory); }
+void operator delete(void* memory, std::size_t, std::align_val_t) noexcept { FreeAligned(memory); }
+void operator delete[](void* memory, std::size_t, std::align_val_t) noexcept { FreeAligned(memory); }

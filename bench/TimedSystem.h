@@ -70,6 +70,10 @@ class TimedSystem final : public System {
   void Quit() override { inner_.Quit(); }
 
   Platform& GamePlatform() override;
+  void PauseSound() override { inner_.PauseSound(); }
+  void ResumeSound() override { inner_.ResumeSound(); }
+  bool IsFullScreen() override { return inner_.IsFullScreen(); }
+  void SetFullScreen(bool full) override { inner_.SetFullScreen(full); }
 
  private:
   class PresentWatch final : public Drawing {

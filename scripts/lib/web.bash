@@ -23,6 +23,10 @@ tarnwick_web_deps() {
   png=$(tarnwick_source_version libpng-dev)
   zlib=$(tarnwick_source_version zlib1g-dev)
   emcc=$(dpkg-query -W -f='${Version}' emscripten)
+  if [ -z "$sdl" ] || [ -z "$png" ] || [ -z "$zlib" ] || [ -z "$emcc" ]; then
+    echo "web: the versions of SDL, libpng, zlib or emscripten are unknown: are their packages installed?" >&2
+    return 1
+  fi
   key="sdl2-${sdl}_libpng-${png}_zlib-${zlib}_emscripten-${emcc}"
   key=${key//[:~]/_}
   cache=${XDG_CACHE_HOME:-$HOME/.cache}/tarnwick/web-deps
@@ -40,36 +44,42 @@ tarnwick_build_web_deps() {
   work=$(mktemp -d)
   log=$work/build.log
   (
-    set -e
-    trap 'echo "web: building the dependencies failed; the log follows" >&2; tail -40 "$log" >&2' ERR
-    tarnwick_fetch_sources "$work/src" "libsdl2=$2" "libpng1.6=$3" "zlib=$4" >>"$log" 2>&1
+    # Each step is checked itself: `set -e` would be ignored here, as the
+    # callers test this function's status.
+    fail_build() {
+      echo "web: building the dependencies failed; the log follows" >&2
+      tail -40 "$log" >&2
+      exit 1
+    }
+    must() { "$@" >>"$log" 2>&1 || { echo "failed: $*" >>"$log"; fail_build; }; }
+    must tarnwick_fetch_sources "$work/src" "libsdl2=$2" "libpng1.6=$3" "zlib=$4"
     rm -rf "$prefix.partial"
-    mkdir -p "$prefix.partial"
+    must mkdir -p "$prefix.partial"
     local out=$prefix.partial
 
-    cd "$work/src"/zlib-*/
-    emconfigure ./configure --static --prefix="$out" >>"$log" 2>&1
-    emmake make -j"$(nproc)" libz.a >>"$log" 2>&1
-    emmake make install >>"$log" 2>&1
+    cd "$work/src"/zlib-*/ || fail_build
+    must emconfigure ./configure --static --prefix="$out"
+    must emmake make -j"$(nproc)" libz.a
+    must emmake make install
 
-    cd "$work/src"/libpng1.6-*/
-    emcmake cmake -S . -B "$work/png" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$out" \
+    cd "$work/src"/libpng1.6-*/ || fail_build
+    must emcmake cmake -S . -B "$work/png" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$out" \
       -DPNG_SHARED=OFF -DPNG_TESTS=OFF -DPNG_EXECUTABLES=OFF \
-      -DZLIB_INCLUDE_DIR="$out/include" -DZLIB_LIBRARY="$out/lib/libz.a" >>"$log" 2>&1
-    cmake --build "$work/png" >>"$log" 2>&1
-    cmake --install "$work/png" >>"$log" 2>&1
+      -DZLIB_INCLUDE_DIR="$out/include" -DZLIB_LIBRARY="$out/lib/libz.a"
+    must cmake --build "$work/png"
+    must cmake --install "$work/png"
 
     # SDL's Emscripten backend: WebGL rendering, the page's keyboard and
     # canvas. No threads, as the game has only one.
-    cd "$work/src"/libsdl2-*/
-    emcmake cmake -S . -B "$work/sdl" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$out" \
-      -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF -DSDL_THREADS=OFF -DSDL_PTHREADS=OFF >>"$log" 2>&1
-    cmake --build "$work/sdl" >>"$log" 2>&1
-    cmake --install "$work/sdl" >>"$log" 2>&1
+    cd "$work/src"/libsdl2-*/ || fail_build
+    must emcmake cmake -S . -B "$work/sdl" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$out" \
+      -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF -DSDL_THREADS=OFF -DSDL_PTHREADS=OFF
+    must cmake --build "$work/sdl"
+    must cmake --install "$work/sdl"
 
-    touch "$out/.complete"
-    rm -rf "$prefix"
-    mv "$out" "$prefix"
+    must touch "$out/.complete"
+    must rm -rf "$prefix"
+    must mv "$out" "$prefix"
   )
   local status=$?
   rm -rf "$work"

@@ -33,8 +33,9 @@ void SdlSystem::InitSubsystems() {
   // Without a display SDL 2 falls back to drawing off screen, and the game
   // would play on with no window anyone can see. Only drivers that show a
   // window will do (unless SDL_VIDEODRIVER names another), so that no display
-  // means no window, and the program ends with status 1.
-#ifndef __EMSCRIPTEN__
+  // means no window, and the program ends with status 1. (Windows has its own
+  // driver only: the build there leaves the off-screen one out.)
+#if !defined(__EMSCRIPTEN__) && !defined(_WIN32)
   if (!SDL_GetHint(SDL_HINT_VIDEODRIVER)) SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11,wayland,kmsdrm");
 #endif
   SDL_Init(SDL_INIT_VIDEO);

@@ -65,7 +65,8 @@ namespace fs = std::filesystem;
 // application-data folder on Windows.
 fs::path SettingsFolder() {
 #ifdef _WIN32
-  if (const char* appData = std::getenv("APPDATA"); appData && *appData) return fs::path(appData) / "Tarnwick";
+  // Wide, as Windows names a folder of a player whose name is not ASCII.
+  if (const wchar_t* appData = _wgetenv(L"APPDATA"); appData && *appData) return fs::path(appData) / "Tarnwick";
   return fs::path("Tarnwick");
 #else
   if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && *config == '/') return fs::path(config) / "tarnwick";
@@ -74,12 +75,20 @@ fs::path SettingsFolder() {
 #endif
 }
 
+std::FILE* Open(const fs::path& path, bool write) {
+#ifdef _WIN32
+  return _wfopen(path.c_str(), write ? L"wb" : L"rb");
+#else
+  return std::fopen(path.c_str(), write ? "wb" : "rb");
+#endif
+}
+
 class FileSettings final : public SettingsStore {
  public:
   FileSettings() : path_(SettingsFolder() / "settings.conf") {}
 
   std::optional<std::string> Read(std::size_t limit, bool& whole) override {
-    std::FILE* file = std::fopen(path_.string().c_str(), "rb");
+    std::FILE* file = Open(path_, false);
     if (!file) return std::nullopt;
     std::string text(limit + 1, '\0');
     const std::size_t got = std::fread(text.data(), 1, text.size(), file);
@@ -94,8 +103,9 @@ class FileSettings final : public SettingsStore {
     fs::create_directories(path_.parent_path(), ec);
     // The new text goes to a file of its own, reaches the disk, and is then
     // renamed over the old: the rename is the one step that changes what is kept.
-    const fs::path fresh = path_.string() + ".new";
-    std::FILE* file = std::fopen(fresh.string().c_str(), "wb");
+    fs::path fresh = path_;
+    fresh += ".new";
+    std::FILE* file = Open(fresh, true);
     if (!file) return Failed(error);
     bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size() && std::fflush(file) == 0;
 #ifdef _WIN32
@@ -120,7 +130,7 @@ class FileSettings final : public SettingsStore {
     return true;
   }
 
-  std::string Place() const override { return path_.string(); }
+  std::string Place() const override { return reinterpret_cast<const char*>(path_.u8string().c_str()); }
   void Say(const std::string& line) override { std::fprintf(stderr, "%s\n", line.c_str()); }
 
  private:

@@ -10,6 +10,9 @@
 #include "shell/CommandLine.h"
 #include "shell/Program.h"
 #include "shell/Settings.h"
+#ifdef _WIN32
+#include "platform/WindowsProgram.h"
+#endif
 
 namespace {
 
@@ -23,6 +26,13 @@ std::unique_ptr<ProgramRun> program;
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+  // A windowed program with no console of its own: what it prints goes to
+  // the terminal it was started from, if any; a double-click shows failures
+  // in a box instead.
+  const bool console = AttachParentConsole();
+  UseAssetsBesideProgram();
+#endif
   settingsStore = MakeSettingsStore();
   const LaunchRequest request = ReadCommandLine(argc, argv);
   switch (request.action) {
@@ -45,7 +55,15 @@ int main(int argc, char** argv) {
   if (request.options.ReduceFlashing) options.ReduceFlashing = true;
   if (request.windowed) options.FullScreen = false;
   realSystem = MakeRealSystem(options.FullScreen ? WindowMode::FullScreen : WindowMode::Windowed);
+#ifdef _WIN32
+  realSystem = NotingStartFailures(std::move(realSystem));
+#endif
   program = std::make_unique<ProgramRun>(*realSystem, options, nullptr, settings.get());
-  if (!program->Start()) return EndRun(program->ExitStatus());
+  if (!program->Start()) {
+#ifdef _WIN32
+    if (!console) ShowStartFailure();
+#endif
+    return EndRun(program->ExitStatus());
+  }
   return RunFrameLoop([] { return program->Step(); }, [] { return program->ExitStatus(); });
 }

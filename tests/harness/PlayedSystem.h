@@ -75,6 +75,10 @@ class PlayedSystem final : public System {
   void DestroyWindow() override { real_.DestroyWindow(); }
   void Quit() override { real_.Quit(); }
   Platform& GamePlatform() override;
+  void PauseSound() override { real_.PauseSound(); }
+  void ResumeSound() override { real_.ResumeSound(); }
+  bool IsFullScreen() override { return real_.IsFullScreen(); }
+  void SetFullScreen(bool full) override { real_.SetFullScreen(full); }
   // Frames reach the window only through RedrawRecorded.
   void DrawOnlyWhenAsked();
   // The recorded frame, drawn and presented in the window.
