@@ -94,6 +94,19 @@ void SdlInput::PumpEvents() {
   held_.fill(0);
   if (state) std::copy_n(state, std::min<int>(count, static_cast<int>(held_.size())), held_.begin());
   pads_.AddHeldKeys(held_);
+  for (std::size_t key = 0; key < held_.size(); ++key) held_[key] |= heldFromPage_[key];
+}
+
+void SdlInput::PressFromPage(int scancode, bool down) {
+  if (scancode <= SDL_SCANCODE_UNKNOWN || scancode >= SDL_NUM_SCANCODES) return;
+  heldFromPage_[static_cast<std::size_t>(scancode)] = down ? 1 : 0;
+  if (down) return;
+  SDL_Event event{};
+  event.type = SDL_KEYUP;
+  event.key.state = SDL_RELEASED;
+  event.key.keysym.scancode = static_cast<SDL_Scancode>(scancode);
+  event.key.keysym.sym = SDL_GetKeyFromScancode(event.key.keysym.scancode);
+  SDL_PushEvent(&event);
 }
 
 bool SdlInput::IsHeld(Scancode key) const {

@@ -19,6 +19,10 @@ class SdlInput final : public Input {
   void AttachWindow(SDL_Window* window) { window_ = window; }
   // Lets go of every pad, before SDL itself is shut down.
   void ClosePads() { pads_.CloseAll(); }
+  // A key held or let go by something other than the keyboard (a web page's
+  // touch controls): held, it is in the snapshot; let go, it is queued as the
+  // keyboard's key-up would be.
+  void PressFromPage(int scancode, bool down);
 
   // At most one event the game acts on; the others before it are dropped.
   InputEvent PollEvent() override;
@@ -31,6 +35,7 @@ class SdlInput final : public Input {
   void Notice(const SDL_Event& event);
 
   std::array<Uint8, SDL_NUM_SCANCODES> held_{};
+  std::array<Uint8, SDL_NUM_SCANCODES> heldFromPage_{};
   SdlGamepads pads_;
   SDL_Window* window_ = nullptr;
 };

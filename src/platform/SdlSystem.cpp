@@ -1,10 +1,15 @@
 #include "platform/SdlSystem.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "platform/PictureUpload.h"
 
 #ifdef __EMSCRIPTEN__
 #include <emscripten/emscripten.h>
 #include <emscripten/html5.h>
+
+#include "platform/WebPage.h"
 #endif
 
 std::unique_ptr<System> MakeRealSystem(WindowMode mode) { return std::make_unique<SdlSystem>(mode); }
@@ -16,7 +21,20 @@ constexpr int LogicalHeight = 600;
 
 }  // namespace
 
+#ifdef __EMSCRIPTEN__
+SdlSystem::SdlSystem(WindowMode mode) : mode_(mode), arriving_(audio_, PageStillSends) {
+  HandPageKeysTo(&input_);
+  TellArrivalsTo(&arriving_);
+}
+#else
+SdlSystem::SdlSystem(WindowMode mode) : mode_(mode) {}
+#endif
+
 SdlSystem::~SdlSystem() {
+#ifdef __EMSCRIPTEN__
+  HandPageKeysTo(nullptr);
+  TellArrivalsTo(nullptr);
+#endif
   audio_.UninitEngine();
   if (!sdlStarted_) return;
   FreeSurfaces();
@@ -50,8 +68,14 @@ void SdlSystem::InitSubsystems() {
 }
 
 bool SdlSystem::CreateWindow() {
+  Uint32 flags = SDL_WINDOW_RESIZABLE;
+#ifdef __EMSCRIPTEN__
+  // The canvas's pixels are the screen's own: its CSS size times the device
+  // pixel ratio, so that nothing is drawn smaller than it is shown.
+  flags |= SDL_WINDOW_ALLOW_HIGHDPI;
+#endif
   window_ = SDL_CreateWindow("Tarnwick", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
-                             LogicalWidth, LogicalHeight, SDL_WINDOW_RESIZABLE);
+                             LogicalWidth, LogicalHeight, flags);
   input_.AttachWindow(window_);
   return window_ != nullptr;
 }
@@ -83,6 +107,32 @@ EM_BOOL StandStillWhileHidden(int, const EmscriptenVisibilityChangeEvent* event,
 }  // namespace
 #endif
 
+#ifdef __EMSCRIPTEN__
+namespace {
+
+// Pixels of the same size everywhere: the picture is scaled by a whole number
+// when that keeps at least nine tenths of the size the letterbox would give
+// it (a large screen, or one close to a multiple of 800 by 600); otherwise
+// by the letterbox's own factor, so that a phone's picture fills its height.
+void ScaleByWholeNumbersWhereItFits(SDL_Renderer* renderer) {
+  int width = 0, height = 0;
+  if (SDL_GetRendererOutputSize(renderer, &width, &height) != 0) return;
+  const float fit = std::min(static_cast<float>(width) / LogicalWidth, static_cast<float>(height) / LogicalHeight);
+  const float whole = std::floor(fit);
+  SDL_RenderSetIntegerScale(renderer, whole >= 1 && whole >= 0.9f * fit ? SDL_TRUE : SDL_FALSE);
+}
+
+// The canvas follows the page's size and the device pixel ratio; the
+// renderer's own watch has fitted the letterbox to it before this one runs.
+int RescaleOnResize(void* renderer, SDL_Event* event) {
+  if (event->type == SDL_WINDOWEVENT && event->window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
+    ScaleByWholeNumbersWhereItFits(static_cast<SDL_Renderer*>(renderer));
+  return 0;
+}
+
+}  // namespace
+#endif
+
 bool SdlSystem::InitAudioEngine() {
   const bool ready = audio_.InitEngine();
 #ifdef __EMSCRIPTEN__
@@ -103,6 +153,10 @@ void SdlSystem::ConfigureDisplay() {
   // An 800 by 600 screen, scaled to the display with black bars.
   SDL_RenderSetLogicalSize(renderer_, LogicalWidth, LogicalHeight);
   SDL_RenderSetVSync(renderer_, 1);
+#ifdef __EMSCRIPTEN__
+  ScaleByWholeNumbersWhereItFits(renderer_);
+  SDL_AddEventWatch(RescaleOnResize, renderer_);
+#endif
 }
 
 void SdlSystem::SetMasterVolume(float volume) { audio_.SetMasterVolume(volume); }
@@ -125,7 +179,13 @@ void SdlSystem::Log(const char* message) {
 #pragma GCC diagnostic pop
 }
 
-void SdlSystem::CreateSound(SoundId sound, const char* path) { audio_.CreateSound(sound, path); }
+void SdlSystem::CreateSound(SoundId sound, const char* path) {
+#ifdef __EMSCRIPTEN__
+  arriving_.CreateSound(sound, path);
+#else
+  audio_.CreateSound(sound, path);
+#endif
+}
 
 void SdlSystem::UninitAudioEngine() {
 #ifdef __EMSCRIPTEN__
@@ -142,6 +202,9 @@ void SdlSystem::DestroyTexture(TextureId id) {
 }
 
 void SdlSystem::DestroyRenderer() {
+#ifdef __EMSCRIPTEN__
+  SDL_DelEventWatch(RescaleOnResize, renderer_);
+#endif
   if (renderer_) SDL_DestroyRenderer(renderer_);
   renderer_ = nullptr;
   drawing_.AttachRenderer(nullptr);

@@ -17,6 +17,12 @@ std::unique_ptr<ProgramRun> program;
 
 }  // namespace
 
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+// The page's touch controls offer the Shift action only where it quits.
+extern "C" EMSCRIPTEN_KEEPALIVE int tarnwick_shift_quits() { return program && program->ShiftQuits(); }
+#endif
+
 int main(int argc, char** argv) {
   const LaunchRequest request = ReadCommandLine(argc, argv);
   switch (request.action) {
