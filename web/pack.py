@@ -4,7 +4,8 @@
   tarnwick.data, tarnwick-data.js  what the page waits for before its cover:
                                    every picture and the sounds sounds.txt marks
                                    "wait" (emscripten's packer, loaded into the
-                                   game's file system at /Assets)
+                                   game's file system at /Assets); the script
+                                   also names the sounds still to come
   sounds.data                      the other sounds, in the order of sounds.txt,
                                    which the page streams in while the game plays
 
@@ -71,6 +72,10 @@ def main(sound_list, assets, site, packager):
     text, count = re.subn(r'"package_uuid": *"[0-9a-f-]+"', f'"package_uuid": "{uuid}"', text)
     if count != 1:
         sys.exit("pack.py: the packer's script has no package id where it was expected")
+    # The game asks the page whether a file is still to come from the first
+    # frame on, before the stream has said what it holds.
+    names = json.dumps([f"Assets/Audio/{n}" for n in streamed])
+    text += f'\nModule["soundsToCome"] = new Set({names});\n'
     with open(script, "w", encoding="utf-8") as f:
         f.write(text)
 

@@ -79,3 +79,13 @@ export function promptShown(shot, picture, place = at()) {
   const said = magick("compare", ["-metric", "MAE", `${work}/got.png`, `${work}/want.png`, "null:"]);
   return Number(/\(([^)]+)\)/.exec(said)[1]) < 0.05;
 }
+
+// The game's picture cut out of a screenshot in the screen's own pixels
+// (a phone's: `scale` to a CSS pixel, the rectangle in CSS pixels), brought
+// to 800 by 600, so the checks above read it at at().
+export function pictureOf(shot, rect, scale = 1) {
+  const out = shot.replace(/\.png$/, "-picture.png");
+  const [w, h, x, y] = [rect.width, rect.height, rect.left, rect.top].map((v) => Math.round(v * scale));
+  magick("convert", [shot, "-crop", `${w}x${h}+${x}+${y}`, "+repage", "-filter", "box", "-resize", "800x600!", out]);
+  return out;
+}

@@ -36,7 +36,7 @@ Canvas ArrowKey(int dx, int dy) {
 }
 
 Canvas WordKey(const char* word) {
-  Canvas c = KeyCap(TextWidth(word) + 7, 13);
+  Canvas c = KeyCap(30, 13);  // ENTER and SHIFT alike
   DrawTextCentered(c, c.Width() / 2, 3, word, Dawn, 1, Ink);
   return c;
 }
