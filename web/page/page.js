@@ -240,16 +240,24 @@
   $("canvas").addEventListener("pointerup", pictureTapEnds);
   $("canvas").addEventListener("pointercancel", pictureTapEnds);
 
-  // The Shift key shows only where Shift does something: on the title and on
-  // the closing screen, where it quits.
-  const watchShift = () => {
+  // Every animation frame: the Shift key shows only where Shift does
+  // something (on the title and on the closing screen, where it quits); and
+  // a new device pixel ratio (the window moved to another screen, the page
+  // zoomed) sizes the canvas again, whether or not the browser says so with a
+  // resize or a change of its resolution query.
+  let ratio = devicePixelRatio;
+  const watch = () => {
     if (started && !$("touch").hidden && Module._tarnwick_shift_quits) {
       const quits = Module._tarnwick_shift_quits() !== 0;
       if ($("shift").hidden === quits) $("shift").hidden = !quits;
     }
-    requestAnimationFrame(watchShift);
+    if (devicePixelRatio !== ratio) {
+      ratio = devicePixelRatio;
+      dispatchEvent(new Event("resize"));
+    }
+    requestAnimationFrame(watch);
   };
-  requestAnimationFrame(watchShift);
+  requestAnimationFrame(watch);
 
   document.addEventListener("contextmenu", (event) => event.preventDefault());
 
@@ -326,15 +334,6 @@
   }
 
   addEventListener("resize", layout);
-  // The device pixel ratio changes without a resize when the window moves to
-  // another screen or the page is zoomed: the canvas is sized again then.
-  const followPixelRatio = () => {
-    matchMedia(`(resolution: ${devicePixelRatio}dppx)`).addEventListener("change", () => {
-      dispatchEvent(new Event("resize"));
-      followPixelRatio();
-    }, { once: true });
-  };
-  followPixelRatio();
   layout();
 
   // Keys that would scroll the page or press a button never do: they are the

@@ -89,3 +89,26 @@ export function pictureOf(shot, rect, scale = 1) {
   magick("convert", [shot, "-crop", `${w}x${h}+${x}+${y}`, "+repage", "-filter", "box", "-resize", "800x600!", out]);
   return out;
 }
+
+// The share (0..1) of pixels in a region of a screenshot whose colour is
+// neither that of the pixel to their left nor of the one to their right: a
+// picture scaled up with smoothing blends colours at every edge; one scaled
+// by nearest neighbour repeats each pixel of its own.
+export function blendedShare(shot, w, h, x, y) {
+  const text = magick("convert", [shot, "-crop", `${w}x${h}+${x}+${y}`, "+repage", "-depth", "8", "txt:-"]);
+  const rows = new Map();
+  for (const line of text.split("\n")) {
+    const m = /^(\d+),(\d+): \((\d+),(\d+),(\d+)/.exec(line);
+    if (!m) continue;
+    if (!rows.has(m[2])) rows.set(m[2], []);
+    rows.get(m[2])[Number(m[1])] = [Number(m[3]), Number(m[4]), Number(m[5])];
+  }
+  const same = (a, b) => Math.max(...a.map((v, i) => Math.abs(v - b[i]))) <= 4;
+  let blended = 0, counted = 0;
+  for (const row of rows.values())
+    for (let i = 1; i + 1 < row.length; ++i) {
+      ++counted;
+      if (!same(row[i], row[i - 1]) && !same(row[i], row[i + 1])) ++blended;
+    }
+  return blended / counted;
+}
