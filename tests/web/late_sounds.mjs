@@ -18,7 +18,7 @@ await webTest(async (browser, url) => {
     await held;
     await route.fulfill({ body: fs.readFileSync(path.join(site, "sounds.data")), contentType: "application/octet-stream" });
   });
-  await waitUntil(120, "the cover", () => page.isVisible("#cover"));
+  await waitUntil(120, "the cover, loaded", () => page.isVisible("#cover.ready"));
   const toCome = await page.evaluate(() => Module.soundsToCome.size);
   if (toCome < 40) fail(`only ${toCome} sounds are left to stream`);
   // Every file the game's sound engine opens, from here on.

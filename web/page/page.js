@@ -1,18 +1,21 @@
 "use strict";
-// The page around the game: a loading bar while the code, the pictures and
-// the title's sounds come in, a cover that waits for a click or a tap (a
-// browser lets sound start only after one), the full-screen button, and a
-// last card when the game ends. The game itself draws into the canvas and
+// The page around the game: a cover, shown at once, that waits for a click or
+// a tap (a browser lets sound start only after one) while the code, the
+// pictures and the title's sounds come in (with a loading bar, if the player
+// is quicker), the full-screen button, and a last card when the game ends. The game itself draws into the canvas and
 // reads the keyboard through SDL. Besides: the other sounds, streamed in
 // while the game plays; keys for touch; a card asking to turn a phone held
 // upright; the canvas kept at the screen's own pixels.
 (function () {
   const $ = (id) => document.getElementById(id);
   const show = (id) => {
-    for (const card of ["loading", "cover", "ended", "failed"]) $(card).hidden = card !== id;
+    for (const card of ["cover", "ended", "failed"]) $(card).hidden = card !== id;
   };
   const logged = [];
   let started = false;
+  let startWhenReady = null;
+
+  show("cover");
 
   // Options from the address (?captions&reduce-flashing) start the boxes ticked.
   const query = new URLSearchParams(location.search);
@@ -33,9 +36,8 @@
     },
     onRuntimeInitialized: () => {
       $("progress").style.width = "100%";
-      show("cover");
-      $("play").focus();
-      streamSounds();
+      $("cover").classList.add("ready");
+      if (startWhenReady) startWhenReady();
     },
     onGameEnded: (status) => {
       if (document.fullscreenElement) document.exitFullscreen();
@@ -110,7 +112,10 @@
       if (done) throw new Error("sounds.data ended early");
     }
   }
+  let streaming = false;
   async function streamSounds() {
+    if (streaming) return;
+    streaming = true;
     if (!Module.soundsToCome) Module.soundsToCome = new Set();
     for (let attempt = 1; Module.soundsToCome.size; ++attempt) {
       try {
@@ -160,20 +165,28 @@
       $("canvas").focus();
       layout();
       Module.callMain(args);
+      // The other sounds come once the game runs, while the warning and the
+      // title play, so that they take nothing from its start.
+      requestAnimationFrame(() => requestAnimationFrame(streamSounds));
     };
     // The captions read how long each of their sounds plays before the first
     // frame: with them on, the game starts once every sound is here.
-    if (args.includes("--captions") && !stream.done) {
+    const beginWhenSoundsAreIn = () => {
+      if (!args.includes("--captions")) return begin();
+      streamSounds();
+      if (stream.done) return begin();
       $("sound-progress").style.width = "0";
       $("waiting").hidden = false;
       stream.whenDone.push(() => {
         $("waiting").hidden = true;
         begin();
       });
-    } else {
-      // Started inside the click, so the game's sound engine may start with it.
-      begin();
-    }
+    };
+    // Started inside the click when everything is in, so that the game's
+    // sound engine may start with it; else as soon as it is (a browser lets
+    // a page that has had a click start its sound then).
+    if ($("cover").classList.contains("ready")) beginWhenSoundsAreIn();
+    else startWhenReady = beginWhenSoundsAreIn;
   });
 
   $("fullscreen").addEventListener("click", () => {

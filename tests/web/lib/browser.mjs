@@ -96,7 +96,9 @@ export async function waitForScreen(page, seconds, name, check, device = false) 
   return shot;
 }
 
-export const framesRun = (page) => page.evaluate(() => Module._tarnwick_frames_run());
+// 0 until the game's code has loaded (the cover shows before it has).
+export const framesRun = (page) =>
+  page.evaluate(() => (document.getElementById("cover").classList.contains("ready") ? Module._tarnwick_frames_run() : 0));
 export const audioState = (page) =>
   page.evaluate(() => (window.miniaudio ? window.miniaudio.devices.filter(Boolean).map((d) => d.webaudio.state) : []));
 
