@@ -18,6 +18,7 @@ packer's random package id is replaced by one made from the data, so the same
 pictures and sounds give the same bytes in whatever folder they are built.
 
 usage: pack.py SOUND_LIST ASSETS_DIR SITE_DIR FILE_PACKAGER
+       pack.py --seconds MP3...   (how long each plays, as the game's decoder counts it)
 """
 import hashlib
 import json
@@ -41,6 +42,34 @@ def read_list(path):
             else:
                 streamed.append(words[0])
     return waited, streamed
+
+
+def mp3_seconds(path):
+    """How long an MP3 plays, from its Info tag: the frames it counts, less the
+    encoder's delay and padding that a gapless decoder drops (the generator
+    writes the tag into every sound). None for a file without one."""
+    with open(path, "rb") as f:
+        head = f.read(4096)
+    if len(head) < 4 or head[0] != 0xFF or (head[1] & 0xE0) != 0xE0:
+        return None
+    version = (head[1] >> 3) & 3  # 3: MPEG-1, 2: MPEG-2, 0: MPEG-2.5
+    mono = (head[3] >> 6) & 3 == 3
+    rates = {3: (44100, 48000, 32000), 2: (22050, 24000, 16000), 0: (11025, 12000, 8000)}.get(version)
+    rate_index = (head[2] >> 2) & 3
+    if rates is None or rate_index == 3:
+        return None
+    at = 4 + (0 if head[1] & 1 else 2) + ((17 if mono else 32) if version == 3 else (9 if mono else 17))
+    if head[at:at + 4] not in (b"Info", b"Xing") or not head[at + 7] & 1:
+        return None
+    flags = head[at + 7]
+    frames = struct.unpack(">I", head[at + 8:at + 12])[0]
+    lame = at + 12 + (4 if flags & 2 else 0) + (100 if flags & 4 else 0) + (4 if flags & 8 else 0)
+    if head[lame:lame + 4] != b"LAME":
+        return None
+    d = head[lame + 21:lame + 24]
+    delay, padding = (d[0] << 4) | (d[1] >> 4), ((d[1] & 15) << 8) | d[2]
+    samples = frames * (1152 if version == 3 else 576) - delay - padding
+    return samples / rates[rate_index]
 
 
 def main(sound_list, assets, site, packager):
@@ -74,8 +103,11 @@ def main(sound_list, assets, site, packager):
         sys.exit("pack.py: the packer's script has no package id where it was expected")
     # The game asks the page whether a file is still to come from the first
     # frame on, before the stream has said what it holds.
+    # With captions on, it also asks how long each plays: the page answers
+    # for those still to come.
     names = json.dumps([f"Assets/Audio/{n}" for n in streamed])
-    text += f'\nModule["soundsToCome"] = new Set({names});\n'
+    seconds = json.dumps({f"Assets/Audio/{n}": mp3_seconds(os.path.join(audio, n)) for n in streamed})
+    text += f'\nModule["soundsToCome"] = new Set({names});\nModule["soundSeconds"] = {seconds};\n'
     with open(script, "w", encoding="utf-8") as f:
         f.write(text)
 
@@ -92,6 +124,10 @@ def main(sound_list, assets, site, packager):
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 5:
+    if len(sys.argv) > 1 and sys.argv[1] == "--seconds":
+        for mp3 in sys.argv[2:]:
+            print(os.path.basename(mp3), mp3_seconds(mp3))
+    elif len(sys.argv) == 5:
+        main(*sys.argv[1:])
+    else:
         sys.exit(__doc__)
-    main(*sys.argv[1:])

@@ -76,4 +76,7 @@ bool ArrivingSounds::IsPlaying(SoundId sound) {
   return audio_.IsPlaying(sound);
 }
 
-float ArrivingSounds::FileSeconds(const char* path) { return audio_.FileSeconds(path); }
+float ArrivingSounds::FileSeconds(const char* path) {
+  if (coming_(path)) return seconds_ ? seconds_(path) : 0;
+  return audio_.FileSeconds(path);
+}

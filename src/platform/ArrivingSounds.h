@@ -19,9 +19,11 @@
 
 class ArrivingSounds final : public Audio {
  public:
-  // `coming(path)`: whether that file is still to arrive.
-  ArrivingSounds(MiniaudioAudio& audio, std::function<bool(const char*)> coming)
-      : audio_(audio), coming_(std::move(coming)) {}
+  // `coming(path)`: whether that file is still to arrive; `seconds(path)`:
+  // how long it will play, as its sender says (0 if it does not know).
+  ArrivingSounds(MiniaudioAudio& audio, std::function<bool(const char*)> coming,
+                 std::function<float(const char*)> seconds = {})
+      : audio_(audio), coming_(std::move(coming)), seconds_(std::move(seconds)) {}
 
   void CreateSound(SoundId sound, const char* path);
   // Some files have arrived: does what was kept for them.
@@ -35,6 +37,7 @@ class ArrivingSounds final : public Audio {
   void PlayOnce(const char* path) override;
   // A kept sound plays from the game's point of view once started.
   bool IsPlaying(SoundId sound) override;
+  // Of a file still coming, what its sender says.
   float FileSeconds(const char* path) override;
 
  private:
@@ -47,6 +50,7 @@ class ArrivingSounds final : public Audio {
 
   MiniaudioAudio& audio_;
   std::function<bool(const char*)> coming_;
+  std::function<float(const char*)> seconds_;
   std::vector<std::pair<SoundId, Kept>> kept_;
   std::vector<std::string> oncePending_;
 };

@@ -22,7 +22,7 @@ constexpr int LogicalHeight = 600;
 }  // namespace
 
 #ifdef __EMSCRIPTEN__
-SdlSystem::SdlSystem(WindowMode mode) : mode_(mode), arriving_(audio_, PageStillSends) {
+SdlSystem::SdlSystem(WindowMode mode) : mode_(mode), arriving_(audio_, PageStillSends, PageSoundSeconds) {
   HandPageKeysTo(&input_);
   TellArrivalsTo(&arriving_);
 }

@@ -20,11 +20,18 @@ EM_JS(int, PageHasStillToSend, (const char* path), {
   return Module["soundsToCome"] && Module["soundsToCome"].has(UTF8ToString(path)) ? 1 : 0;
 });
 
+// Module.soundSeconds: how long each of those plays.
+EM_JS(double, PageSaysSeconds, (const char* path), {
+  const seconds = Module["soundSeconds"] && Module["soundSeconds"][UTF8ToString(path)];
+  return seconds || 0;
+});
+
 EM_JS(void, TellPageWaitingForSound, (int waiting), {
   if (Module["onWaitingForSound"]) Module["onWaitingForSound"](!!waiting);
 });
 
 bool PageStillSends(const char* path) { return PageHasStillToSend(path) != 0; }
+float PageSoundSeconds(const char* path) { return static_cast<float>(PageSaysSeconds(path)); }
 
 void HandPageKeysTo(SdlInput* input) { pageKeys = input; }
 void TellArrivalsTo(ArrivingSounds* sounds) { arrivals = sounds; }

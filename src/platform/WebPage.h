@@ -12,6 +12,9 @@ class SdlInput;
 // Whether the page still has that file to send (it streams most sounds in
 // while the game plays).
 bool PageStillSends(const char* path);
+// How long a file the page still has to send plays, as the page knows it
+// (from the file's own header, read as the site was packed); 0 if it does not.
+float PageSoundSeconds(const char* path);
 
 // Where the page's keys and arrivals go; null lets go.
 void HandPageKeysTo(SdlInput* input);

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <cstdio>
 #include <set>
 #include <string>
 
@@ -89,6 +90,34 @@ TEST_F(ArrivingSoundsTest, AFilePlayedOnceWhileComingIsWaitedForAndPlayedOnArriv
   sounds_.CreateSound(KittySongSound, File("missing.mp3").c_str());
   EXPECT_FALSE(sounds_.Waiting());
   EXPECT_EQ(engine_.State(KittySongSound), State::Failed);
+}
+
+}  // namespace
+
+namespace {
+
+// The page answers for the files it has still to send: their lengths are
+// read from each MP3's own header as the site is packed (web/pack.py), and
+// must be what the game's decoder counts once the file is here.
+TEST(ArrivingSoundLengths, ThePackersReadingOfEverySoundIsTheDecodersCount) {
+  MiniaudioAudio engine;
+  std::string command = "python3 " TARNWICK_WEB_DIR "/pack.py --seconds " TARNWICK_ASSETS_DIR "/Audio/*.mp3";
+  FILE* out = ::popen(command.c_str(), "r");
+  ASSERT_NE(out, nullptr);
+  char name[256];
+  char seconds[64];
+  int read = 0;
+  while (std::fscanf(out, "%255s %63s", name, seconds) == 2) {
+    ++read;
+    const float decoded = engine.FileSeconds((std::string(TARNWICK_ASSETS_DIR "/Audio/") + name).c_str());
+    EXPECT_NEAR(std::stod(seconds), decoded, 1e-4) << name;
+  }
+  EXPECT_EQ(::pclose(out), 0);
+  EXPECT_EQ(read, 46);
+
+  // What the game asks of a file still coming is the sender's answer.
+  ArrivingSounds sounds(engine, [](const char*) { return true; }, [](const char*) { return 4.5f; });
+  EXPECT_FLOAT_EQ(sounds.FileSeconds("Assets/Audio/Late.mp3"), 4.5f);
 }
 
 }  // namespace

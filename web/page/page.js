@@ -64,12 +64,9 @@
   // ---- The sounds that come while the game plays --------------------------
   // sounds.data: a 4-byte length, a JSON list of {name, size}, then the
   // files in that order, the story's. Each is written into the game's files
-  // as soon as it is whole (tarnwick-data.js names them all in soundsToCome).
-  const stream = { had: 0, total: 0, done: false, whenDone: [] };
-  const streamDone = () => {
-    stream.done = true;
-    for (const then of stream.whenDone.splice(0)) then();
-  };
+  // as soon as it is whole (tarnwick-data.js names them all in soundsToCome,
+  // with how long each plays in soundSeconds, for the captions).
+  const stream = { had: 0, total: 0 };
   const arrived = () => {
     if (Module._tarnwick_files_arrived) Module._tarnwick_files_arrived();
   };
@@ -130,7 +127,6 @@
       }
     }
     arrived();
-    streamDone();
   }
 
   // ---- Starting -----------------------------------------------------------
@@ -169,24 +165,11 @@
       // title play, so that they take nothing from its start.
       requestAnimationFrame(() => requestAnimationFrame(streamSounds));
     };
-    // The captions read how long each of their sounds plays before the first
-    // frame: with them on, the game starts once every sound is here.
-    const beginWhenSoundsAreIn = () => {
-      if (!args.includes("--captions")) return begin();
-      streamSounds();
-      if (stream.done) return begin();
-      $("sound-progress").style.width = "0";
-      $("waiting").hidden = false;
-      stream.whenDone.push(() => {
-        $("waiting").hidden = true;
-        begin();
-      });
-    };
     // Started inside the click when everything is in, so that the game's
     // sound engine may start with it; else as soon as it is (a browser lets
     // a page that has had a click start its sound then).
-    if ($("cover").classList.contains("ready")) beginWhenSoundsAreIn();
-    else startWhenReady = beginWhenSoundsAreIn;
+    if ($("cover").classList.contains("ready")) begin();
+    else startWhenReady = begin;
   });
 
   $("fullscreen").addEventListener("click", () => {
