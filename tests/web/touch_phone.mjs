@@ -1,6 +1,6 @@
 // A phone on its side (844 by 390 CSS pixels, three device pixels to each,
 // touch): the option boxes sit by the play button; a tap plays; the keys for
-// touch stand in the bands beside the picture; by touch alone the player gets
+// touch stand in the bands beside the picture (SHIFT only where it quits); by touch alone the player gets
 // past the title, reads the first lines, gets out of bed and walks through the
 // bedroom door. The page never scrolls or zooms.
 import { centre, fail, fingers, log, openPage, phone, waitForScreen, waitUntil, webTest } from "./lib/browser.mjs";
@@ -29,12 +29,15 @@ await webTest(async (browser, url) => {
     const box = await page.locator(key).boundingBox();
     if (box.x + box.width > rect.left && box.x < rect.left + rect.width) fail(`${key} stands over the picture`);
   }
+  // SHIFT quits on the title, so it is offered there, and only there.
+  if (!(await page.isVisible("#shift"))) fail("no SHIFT key on the title");
   log("the title shows, with the keys for touch in the bands beside it");
 
   // ENTER on the title (taken once the intro has gone) goes into the bedroom.
   const enter = await centre(page, "#enter");
   await finger.tap(...enter);
   let shot = await waitForScreen(page, 60, "first-line", (now) => bandShown(view(now)), true);
+  if (await page.isVisible("#shift")) fail("a SHIFT key in the bedroom, where Shift does nothing");
   // A tap on the picture itself reads on, as Return does.
   for (let i = 1; i <= 3; ++i) {
     const before = view(shot);
