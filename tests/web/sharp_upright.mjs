@@ -67,7 +67,7 @@ await webTest(async (browser, url) => {
     await waitForScreen(page, 60, "keyboard-title", (shot) => showsPicture(pictureOf(shot, { left: 160, top: 0, width: 960, height: 720 }), "TitleScreen.png"));
     await page.keyboard.press("Enter");
     await page.waitForTimeout(500);
-    for (const hidden of ["#touch", "#turn"]) if (await page.isVisible(hidden)) fail(`a keyboard player sees ${hidden}`);
+    for (const hidden of ["#pad", "#enter", "#turn"]) if (await page.isVisible(hidden)) fail(`a keyboard player sees ${hidden}`);
     const button = await page.locator("#fullscreen").boundingBox();
     if (inside(button, { left: 160, top: 0, width: 960, height: 720 })) fail("the full-screen button stands over the picture");
     log("a keyboard player sees no keys for touch, and the full-screen button beside the picture");
