@@ -68,8 +68,8 @@ try {
         await page.waitForSelector("#cover:not([hidden]) #play img", { state: "visible", timeout: 300000 });
         const coverAt = Date.now();
         await page.click("#play");
-        await page.waitForFunction(() => document.getElementById("cover").classList.contains("ready") &&
-          Module._tarnwick_frames_run() > 0, null, { timeout: 300000, polling: "raf" });
+        // (Asked before the code has loaded, the count is not there yet.)
+        await page.waitForFunction(() => { try { return Module._tarnwick_frames_run() > 0; } catch { return false; } }, null, { timeout: 300000, polling: "raf" });
         const frameAt = Date.now();
         counting = false;
         cover.push(coverAt - opened);

@@ -74,35 +74,45 @@
     const response = await fetch("sounds.data");
     if (!response.ok) throw new Error(`sounds.data: ${response.status}`);
     const reader = response.body.getReader();
-    let buffer = new Uint8Array(0);
-    let list = null;
-    let next = 0;
+    // What has come and is not yet a whole file: the chunks as they came,
+    // joined only when the next file (or the list) is all there.
+    let chunks = [], held = 0;
+    const take = (size) => {
+      const whole = chunks.length === 1 ? chunks[0] : new Uint8Array(held);
+      if (chunks.length > 1) {
+        let at = 0;
+        for (const chunk of chunks) whole.set(chunk, (at += chunk.length) - chunk.length);
+      }
+      chunks = whole.length > size ? [whole.subarray(size)] : [];
+      held -= size;
+      return whole.subarray(0, size);
+    };
+    let list = null, next = 0, need = 4;
     for (;;) {
       const { done, value } = await reader.read();
       if (value) {
-        const joined = new Uint8Array(buffer.length + value.length);
-        joined.set(buffer);
-        joined.set(value, buffer.length);
-        buffer = joined;
+        chunks.push(value);
+        held += value.length;
         stream.had += value.length;
       }
-      if (!list && buffer.length >= 4) {
-        const length = new DataView(buffer.buffer).getUint32(0);
-        if (buffer.length >= 4 + length) {
-          list = JSON.parse(new TextDecoder().decode(buffer.subarray(4, 4 + length)));
-          buffer = buffer.slice(4 + length);
+      while (held >= need) {
+        if (!list && need === 4) {
+          need = new DataView(take(4).slice().buffer).getUint32(0);
+        } else if (!list) {
+          list = JSON.parse(new TextDecoder().decode(take(need)));
           stream.total = list.reduce((sum, file) => sum + file.size, 0);
-          stream.had = buffer.length;
+          stream.had = held;
+          need = list.length ? list[0].size : Infinity;
+        } else {
+          const { name, size } = list[next++];
+          const bytes = take(size);
+          if (Module.soundsToCome.has(name)) {
+            Module.FS.writeFile(name, bytes);
+            Module.soundsToCome.delete(name);
+            arrived();
+          }
+          need = next < list.length ? list[next].size : Infinity;
         }
-      }
-      while (list && next < list.length && buffer.length >= list[next].size) {
-        const { name, size } = list[next++];
-        if (Module.soundsToCome.has(name)) {
-          Module.FS.writeFile(name, buffer.subarray(0, size));
-          Module.soundsToCome.delete(name);
-          arrived();
-        }
-        buffer = buffer.slice(size);
       }
       $("sound-progress").style.width = `${stream.total ? (100 * stream.had) / stream.total : 0}%`;
       if (list && next === list.length) return;
