@@ -23,7 +23,7 @@ try {
     const scriptSeconds = async () =>
       (await cdp.send("Performance.getMetrics")).metrics.find((m) => m.name === "ScriptDuration").value;
     await page.goto(server.url);
-    await page.waitForSelector("#cover:not([hidden])", { timeout: 120000 });
+    await page.waitForSelector("#cover.ready", { timeout: 120000 });
     const coverAt = await page.evaluate(() => performance.now());
     // The click, then the first animation frame in which the game has run a frame.
     const frameAt = await page.evaluate(() => new Promise((done) => {

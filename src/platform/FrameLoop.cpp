@@ -3,6 +3,8 @@
 #ifdef __EMSCRIPTEN__
 #include <emscripten.h>
 
+#include "platform/WebPage.h"
+
 namespace {
 
 FrameStep webFrame = nullptr;
@@ -10,6 +12,9 @@ ExitStatusOf webExitStatus = nullptr;
 int framesRun = 0;
 
 void WebAnimationFrame() {
+  // The game stands still while it waits for a sound file: the frame clock's
+  // clamp keeps its first frame after from jumping over the wait.
+  if (FramesHeldForSounds()) return;
   ++framesRun;
   if (webFrame()) return;
   emscripten_cancel_main_loop();

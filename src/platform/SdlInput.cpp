@@ -123,6 +123,7 @@ MenuEvent SdlInput::TranslateMenuEvent(const SDL_Event& event) {
 }
 
 MenuEvent SdlInput::PollMenuEvent() {
+  pauseRequested_ = false;  // paused already
   SDL_Event event;
   while (SDL_PollEvent(&event)) {
     Notice(event);
@@ -157,6 +158,10 @@ InputEvent SdlInput::PollEvent() {
   // display draws, and would otherwise queue up ahead of Return. The held-key
   // snapshot does not depend on the queue, so walking still sees every key.
   // A pad's stick motion goes the same way; its button-ups are the keys'.
+  if (pauseRequested_) {
+    pauseRequested_ = false;
+    return InputEvent::Pause;
+  }
   SDL_Event event;
   while (SDL_PollEvent(&event)) {
     Notice(event);
@@ -177,6 +182,20 @@ void SdlInput::PumpEvents() {
   held_.fill(0);
   if (state) std::copy_n(state, std::min<int>(count, static_cast<int>(held_.size())), held_.begin());
   pads_.AddHeldKeys(held_);
+  for (std::size_t key = 0; key < held_.size(); ++key) held_[key] |= heldFromPage_[key];
+}
+
+void SdlInput::PressFromPage(int scancode, bool down) {
+  if (scancode <= SDL_SCANCODE_UNKNOWN || scancode >= SDL_NUM_SCANCODES) return;
+  heldFromPage_[static_cast<std::size_t>(scancode)] = down ? 1 : 0;
+  // Queued as the keyboard's press and release would be (the pause menu moves
+  // on a press; the game takes the release).
+  SDL_Event event{};
+  event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+  event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
+  event.key.keysym.scancode = static_cast<SDL_Scancode>(scancode);
+  event.key.keysym.sym = SDL_GetKeyFromScancode(event.key.keysym.scancode);
+  SDL_PushEvent(&event);
 }
 
 bool SdlInput::IsHeld(Scancode key) const {

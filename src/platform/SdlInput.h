@@ -23,6 +23,12 @@ class SdlInput final : public Input {
   void AttachWindow(SDL_Window* window) { window_ = window; }
   // Lets go of every pad, before SDL itself is shut down.
   void ClosePads() { pads_.CloseAll(); }
+  // A key held or let go by something other than the keyboard (a web page's
+  // touch controls): held, it is in the snapshot; let go, it is queued as the
+  // keyboard's key-up would be.
+  void PressFromPage(int scancode, bool down);
+  // The game is to pause at its next frame (the window went out of sight).
+  void RequestPause() { pauseRequested_ = true; }
 
   // At most one event the game acts on; the others before it are dropped.
   InputEvent PollEvent() override;
@@ -38,6 +44,8 @@ class SdlInput final : public Input {
   MenuEvent TranslateMenuEvent(const SDL_Event& event);
 
   std::array<Uint8, SDL_NUM_SCANCODES> held_{};
+  std::array<Uint8, SDL_NUM_SCANCODES> heldFromPage_{};
+  bool pauseRequested_ = false;
   SdlGamepads pads_;
   SDL_Window* window_ = nullptr;
   int stickX_ = 0, stickY_ = 0;  // the left stick's last move in the menu: -1, 0 or 1

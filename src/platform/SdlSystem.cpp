@@ -1,10 +1,15 @@
 #include "platform/SdlSystem.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "platform/PictureUpload.h"
 
 #ifdef __EMSCRIPTEN__
 #include <emscripten/emscripten.h>
 #include <emscripten/html5.h>
+
+#include "platform/WebPage.h"
 #endif
 
 std::unique_ptr<System> MakeRealSystem(WindowMode mode) { return std::make_unique<SdlSystem>(mode); }
@@ -16,7 +21,20 @@ constexpr int LogicalHeight = 600;
 
 }  // namespace
 
+#ifdef __EMSCRIPTEN__
+SdlSystem::SdlSystem(WindowMode mode) : mode_(mode), arriving_(audio_, PageStillSends, PageSoundSeconds) {
+  HandPageKeysTo(&input_);
+  TellArrivalsTo(&arriving_);
+}
+#else
+SdlSystem::SdlSystem(WindowMode mode) : mode_(mode) {}
+#endif
+
 SdlSystem::~SdlSystem() {
+#ifdef __EMSCRIPTEN__
+  HandPageKeysTo(nullptr);
+  TellArrivalsTo(nullptr);
+#endif
   audio_.UninitEngine();
   if (!sdlStarted_) return;
   FreeSurfaces();
@@ -51,8 +69,14 @@ void SdlSystem::InitSubsystems() {
 }
 
 bool SdlSystem::CreateWindow() {
+  Uint32 flags = SDL_WINDOW_RESIZABLE;
+#ifdef __EMSCRIPTEN__
+  // The canvas's pixels are the screen's own: its CSS size times the device
+  // pixel ratio, so that nothing is drawn smaller than it is shown.
+  flags |= SDL_WINDOW_ALLOW_HIGHDPI;
+#endif
   window_ = SDL_CreateWindow("Tarnwick", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
-                             LogicalWidth, LogicalHeight, SDL_WINDOW_RESIZABLE);
+                             LogicalWidth, LogicalHeight, flags);
   input_.AttachWindow(window_);
   return window_ != nullptr;
 }
@@ -70,15 +94,48 @@ namespace {
 // animation frames from hidden tabs anyway; the game does not count on it)
 // and no sound. Shown again, it goes on where it was: the frame clock's clamp
 // keeps the first frame back from jumping over the time spent hidden.
-EM_BOOL StandStillWhileHidden(int, const EmscriptenVisibilityChangeEvent* event, void* audio) {
-  if (event->hidden) {
-    emscripten_pause_main_loop();
-    static_cast<MiniaudioAudio*>(audio)->Pause();
-  } else {
-    static_cast<MiniaudioAudio*>(audio)->Resume();
-    emscripten_resume_main_loop();
-  }
+// And a player who comes back finds the game paused, not over: the first
+// frame shown again opens the pause menu.
+EM_BOOL StandStillWhileHidden(int, const EmscriptenVisibilityChangeEvent* event, void* system) {
+  static_cast<SdlSystem*>(system)->TabHidden(event->hidden != 0);
   return EM_FALSE;
+}
+
+// The browser's own full screen, for the whole page (the canvas fills it).
+// Asked from the frame after the key or the click that chose it, which a
+// browser still counts as the player's doing.
+EM_JS(int, PageIsFullScreen, (), { return document.fullscreenElement ? 1 : 0; });
+EM_JS(void, SetPageFullScreen, (int full), {
+  try {
+    if (full && !document.fullscreenElement) document.documentElement.requestFullscreen().catch(() => {});
+    if (!full && document.fullscreenElement) document.exitFullscreen().catch(() => {});
+  } catch (e) {}
+});
+
+}  // namespace
+#endif
+
+#ifdef __EMSCRIPTEN__
+namespace {
+
+// Pixels of the same size everywhere: the picture is scaled by a whole number
+// when that keeps at least nine tenths of the size the letterbox would give
+// it (a large screen, or one close to a multiple of 800 by 600); otherwise
+// by the letterbox's own factor, so that a phone's picture fills its height.
+void ScaleByWholeNumbersWhereItFits(SDL_Renderer* renderer) {
+  int width = 0, height = 0;
+  if (SDL_GetRendererOutputSize(renderer, &width, &height) != 0) return;
+  const float fit = std::min(static_cast<float>(width) / LogicalWidth, static_cast<float>(height) / LogicalHeight);
+  const float whole = std::floor(fit);
+  SDL_RenderSetIntegerScale(renderer, whole >= 1 && whole >= 0.9f * fit ? SDL_TRUE : SDL_FALSE);
+}
+
+// The canvas follows the page's size and the device pixel ratio; the
+// renderer's own watch has fitted the letterbox to it before this one runs.
+int RescaleOnResize(void* renderer, SDL_Event* event) {
+  if (event->type == SDL_WINDOWEVENT && event->window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
+    ScaleByWholeNumbersWhereItFits(static_cast<SDL_Renderer*>(renderer));
+  return 0;
 }
 
 }  // namespace
@@ -87,7 +144,7 @@ EM_BOOL StandStillWhileHidden(int, const EmscriptenVisibilityChangeEvent* event,
 bool SdlSystem::InitAudioEngine() {
   const bool ready = audio_.InitEngine();
 #ifdef __EMSCRIPTEN__
-  if (ready) emscripten_set_visibilitychange_callback(&audio_, EM_FALSE, StandStillWhileHidden);
+  if (ready) emscripten_set_visibilitychange_callback(this, EM_FALSE, StandStillWhileHidden);
 #endif
   return ready;
 }
@@ -104,13 +161,34 @@ void SdlSystem::ConfigureDisplay() {
   // An 800 by 600 screen, scaled to the display with black bars.
   SDL_RenderSetLogicalSize(renderer_, LogicalWidth, LogicalHeight);
   SDL_RenderSetVSync(renderer_, 1);
+#ifdef __EMSCRIPTEN__
+  ScaleByWholeNumbersWhereItFits(renderer_);
+  SDL_AddEventWatch(RescaleOnResize, renderer_);
+#endif
 }
 
 void SdlSystem::SetMasterVolume(float volume) { audio_.SetMasterVolume(volume); }
 
+#ifdef __EMSCRIPTEN__
+void SdlSystem::TabHidden(bool hidden) {
+  if (hidden) {
+    emscripten_pause_main_loop();
+    audio_.Pause();
+    input_.RequestPause();
+  } else {
+    audio_.Resume();
+    emscripten_resume_main_loop();
+  }
+}
+
+bool SdlSystem::IsFullScreen() { return PageIsFullScreen() != 0; }
+
+void SdlSystem::SetFullScreen(bool full) { SetPageFullScreen(full ? 1 : 0); }
+#else
 bool SdlSystem::IsFullScreen() { return window_ && (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) != 0; }
 
 void SdlSystem::SetFullScreen(bool full) { SetWindowFullScreen(window_, full); }
+#endif
 
 void SdlSystem::LoadTexture(TextureId id, const char* path) {
   drawing_.SetTexture(id, UploadPicture(renderer_, pictures_, path));
@@ -130,7 +208,13 @@ void SdlSystem::Log(const char* message) {
 #pragma GCC diagnostic pop
 }
 
-void SdlSystem::CreateSound(SoundId sound, const char* path) { audio_.CreateSound(sound, path); }
+void SdlSystem::CreateSound(SoundId sound, const char* path) {
+#ifdef __EMSCRIPTEN__
+  arriving_.CreateSound(sound, path);
+#else
+  audio_.CreateSound(sound, path);
+#endif
+}
 
 void SdlSystem::UninitAudioEngine() {
 #ifdef __EMSCRIPTEN__
@@ -147,6 +231,9 @@ void SdlSystem::DestroyTexture(TextureId id) {
 }
 
 void SdlSystem::DestroyRenderer() {
+#ifdef __EMSCRIPTEN__
+  SDL_DelEventWatch(RescaleOnResize, renderer_);
+#endif
   if (renderer_) SDL_DestroyRenderer(renderer_);
   renderer_ = nullptr;
   drawing_.AttachRenderer(nullptr);

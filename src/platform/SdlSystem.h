@@ -8,6 +8,7 @@
 
 #include <SDL.h>
 
+#include "platform/ArrivingSounds.h"
 #include "platform/MiniaudioAudio.h"
 #include "platform/PngPictures.h"
 #include "platform/RealSystem.h"
@@ -17,7 +18,7 @@
 
 class SdlSystem final : public System {
  public:
-  explicit SdlSystem(WindowMode mode = WindowMode::FullScreen) : mode_(mode) {}
+  explicit SdlSystem(WindowMode mode = WindowMode::FullScreen);
   // Releases whatever teardown did not reach (after a missing picture the
   // program ends without tearing down).
   ~SdlSystem() override;
@@ -49,6 +50,10 @@ class SdlSystem final : public System {
   void PauseSound() override { audio_.Pause(); }
   void ResumeSound() override { audio_.Resume(); }
   bool IsFullScreen() override;
+#ifdef __EMSCRIPTEN__
+  // The browser tab hidden or shown again.
+  void TabHidden(bool hidden);
+#endif
   void SetFullScreen(bool full) override;
 
  private:
@@ -62,5 +67,11 @@ class SdlSystem final : public System {
   MiniaudioAudio audio_;
   SdlInput input_;
   SdlClock clock_;
+#ifdef __EMSCRIPTEN__
+  // In a browser most sound files arrive while the game plays (WebPage.h).
+  ArrivingSounds arriving_;
+  Platform platform_{drawing_, arriving_, input_, clock_};
+#else
   Platform platform_{drawing_, audio_, input_, clock_};
+#endif
 };

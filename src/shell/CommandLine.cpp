@@ -9,7 +9,8 @@
 namespace {
 
 // The options the game knows, none of which takes an argument.
-constexpr std::string_view Options[] = {"--help", "-h", "--version", "--windowed", "--captions", "--reduce-flashing"};
+constexpr std::string_view Options[] = {"--help", "-h", "--version", "--windowed", "--captions", "--no-captions",
+                                        "--reduce-flashing", "--no-reduce-flashing"};
 
 bool Known(std::string_view option) {
   for (std::string_view known : Options)
@@ -48,10 +49,10 @@ LaunchRequest ReadCommandLine(int argc, const char* const* argv) {
       version = true;
     } else if (argument == "--windowed") {
       request.windowed = true;
-    } else if (argument == "--captions") {
-      request.options.Captions = true;
-    } else if (argument == "--reduce-flashing") {
-      request.options.ReduceFlashing = true;
+    } else if (argument == "--captions" || argument == "--no-captions") {
+      request.captions = argument == "--captions";
+    } else if (argument == "--reduce-flashing" || argument == "--no-reduce-flashing") {
+      request.reduceFlashing = argument == "--reduce-flashing";
     }
   }
   if (help)
@@ -62,7 +63,7 @@ LaunchRequest ReadCommandLine(int argc, const char* const* argv) {
 }
 
 std::string UsageText(const std::string& settingsPlace) {
-  return "Usage: tarnwick [--windowed] [--captions] [--reduce-flashing]\n"
+  return "Usage: tarnwick [--windowed] [--[no-]captions] [--[no-]reduce-flashing]\n"
          "       tarnwick -h | --help | --version\n"
          "\n"
          "A short first-person horror adventure. It opens full screen, with the picture\n"
@@ -76,6 +77,8 @@ std::string UsageText(const std::string& settingsPlace) {
          "  --reduce-flashing   gentler light: the camera flash becomes a soft glow,\n"
          "                      and cuts to and from black, the jump scare's face\n"
          "                      and the dusk come at the pace of a fade\n"
+         "  --no-captions, --no-reduce-flashing\n"
+         "                      without them this run, whatever the pause menu kept\n"
          "  -h, --help          print this help and exit\n"
          "  --version           print the version and exit\n"
          "\n"

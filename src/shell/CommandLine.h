@@ -2,16 +2,18 @@
 // What the command line asks of the program: to play (full screen, or in an
 // ordinary window), to print its usage or its version, or nothing it knows.
 
+#include <optional>
 #include <string>
-
-#include "core/GameOptions.h"
 
 enum class LaunchAction { Play, PrintHelp, PrintVersion, Refuse };
 
 struct LaunchRequest {
   LaunchAction action = LaunchAction::Play;
   bool windowed = false;
-  GameOptions options;
+  // What the line asks of this run's options, where it asks anything (the
+  // last of --captions and --no-captions given wins): over the kept settings.
+  std::optional<bool> captions;
+  std::optional<bool> reduceFlashing;
   std::string error;  // one line, for Refuse
 };
 

@@ -25,6 +25,14 @@ std::unique_ptr<ProgramRun> program;
 
 }  // namespace
 
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+// The page's touch controls offer the Shift action only where it quits.
+extern "C" EMSCRIPTEN_KEEPALIVE int tarnwick_shift_quits() { return program && program->ShiftQuits(); }
+// While the pause menu is open, a tap on the picture points at its items.
+extern "C" EMSCRIPTEN_KEEPALIVE int tarnwick_paused() { return program && program->Paused(); }
+#endif
+
 int main(int argc, char** argv) {
 #ifdef _WIN32
   // A windowed program with no console of its own: what it prints goes to
@@ -51,8 +59,8 @@ int main(int argc, char** argv) {
   // The kept settings, with what the command line asks for on top, for this run.
   settings = std::make_unique<SettingsKeeper>(*settingsStore);
   GameOptions options = settings->Kept();
-  if (request.options.Captions) options.Captions = true;
-  if (request.options.ReduceFlashing) options.ReduceFlashing = true;
+  if (request.captions) options.Captions = *request.captions;
+  if (request.reduceFlashing) options.ReduceFlashing = *request.reduceFlashing;
   if (request.windowed) options.FullScreen = false;
   realSystem = MakeRealSystem(options.FullScreen ? WindowMode::FullScreen : WindowMode::Windowed);
 #ifdef _WIN32

@@ -42,6 +42,8 @@ class ProgramRun {
   bool Step();
   // 0 after a quit, 1 when the program could not start.
   int ExitStatus() const { return exitStatus_; }
+  // Whether a Shift key quits now: on the title, and on a closing screen.
+  bool ShiftQuits() const { return phase_ == Phase::Title || (phase_ == Phase::Game && state_.ShiftQuitAllowed); }
 
   bool Paused() const { return menu_.open; }
   const GameOptions& Options() const { return options_; }

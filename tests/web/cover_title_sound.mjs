@@ -24,7 +24,7 @@ await webTest(async (browser, url) => {
   const { page, errors } = await openPage(browser, url, { width: 1000, height: 600 });
   const picture = at(100, 0);
 
-  await waitUntil(120, "the cover after loading", () => page.isVisible("#cover"));
+  await waitUntil(120, "the cover after loading", () => page.isVisible("#cover.ready"));
   log("the data has loaded and the cover shows");
   // A few of the page's animation frames later, still nothing has started.
   await page.evaluate(() => new Promise((done) => {

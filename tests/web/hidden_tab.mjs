@@ -1,8 +1,9 @@
 // A hidden tab stands still: no frames and no sound; shown again, the game
-// goes on from where it was. Hidden just after the click, for longer than
-// the intro lasts, the intro is still there when the tab comes back (the
-// frame clock's clamp: no jump over the time spent hidden), and the title
-// follows it as usual.
+// comes back paused, and resumed goes on from where it was. Hidden just after
+// the click, for longer than the intro lasts, the intro is still there when
+// the tab comes back and the menu is closed (the frame clock's clamp, then
+// the pause: no jump over the time spent hidden), and the title follows it
+// as usual.
 import { audioState, fail, framesRun, log, openPage, waitForScreen, waitUntil, webTest } from "./lib/browser.mjs";
 import { differsFromPicture, showsPicture } from "./lib/screen.mjs";
 
@@ -32,6 +33,9 @@ await webTest(async (browser, url) => {
 
   await setHidden(page, false);
   await waitUntil(30, "frames after showing", async () => (await framesRun(page)) > stillAt);
+  await waitUntil(30, "the pause menu", () => page.evaluate(() => Module._tarnwick_paused() !== 0));
+  await page.keyboard.press("Escape");
+  await waitUntil(30, "the game resumed", () => page.evaluate(() => Module._tarnwick_paused() === 0));
   await waitUntil(30, "the audio context running again", async () => (await audioState(page)).includes("running"));
   const back = await waitForScreen(page, 10, "shown-again", () => true);
   if (!introShown(back)) fail("the intro had gone by the time the tab came back: the game jumped");

@@ -1,18 +1,35 @@
 "use strict";
-// The page around the game: a loading bar while the pictures and sounds come
-// in, a cover that waits for a click (a browser lets sound start only after
-// one), the full-screen button, and a last card when the game ends. The game
-// itself draws into the canvas and reads the keyboard through SDL.
+// The page around the game: a cover, shown at once, that waits for a click or
+// a tap (a browser lets sound start only after one) while the code, the
+// pictures and the title's sounds come in (with a loading bar, if the player
+// is quicker), the full-screen button, and a last card when the game ends. The game itself draws into the canvas and
+// reads the keyboard through SDL. Besides: the other sounds, streamed in
+// while the game plays; keys for touch; a card asking to turn a phone held
+// upright; the canvas kept at the screen's own pixels.
 (function () {
   const $ = (id) => document.getElementById(id);
   const show = (id) => {
-    for (const card of ["loading", "cover", "ended", "failed"]) $(card).hidden = card !== id;
+    for (const card of ["cover", "ended", "failed"]) $(card).hidden = card !== id;
   };
   const logged = [];
+  let started = false;
+  let startWhenReady = null;
 
-  // Options from the address (?captions&reduce-flashing) start the boxes ticked.
+  show("cover");
+
+  // The boxes show the settings the pause menu kept (the game keeps them in
+  // this page's local storage, one "name = value" a line); options in the
+  // address (?captions&reduce-flashing) tick them too. What they say wins
+  // for the run, and is not kept.
+  const kept = {};
+  try {
+    for (const line of (localStorage.getItem("tarnwick.settings") || "").split("\n")) {
+      const m = /^\s*([a-z-]+)\s*=\s*(on|off)\s*$/.exec(line);
+      if (m) kept[m[1]] = m[2] === "on";
+    }
+  } catch (e) {}
   const query = new URLSearchParams(location.search);
-  for (const box of $("options").elements) box.checked = query.has(box.name);
+  for (const box of $("options").elements) box.checked = query.has(box.name) || kept[box.name] === true;
 
   window.Module = {
     canvas: $("canvas"),
@@ -29,11 +46,14 @@
     },
     onRuntimeInitialized: () => {
       $("progress").style.width = "100%";
-      show("cover");
-      $("play").focus();
+      $("cover").classList.add("ready");
+      if (startWhenReady) startWhenReady();
     },
     onGameEnded: (status) => {
       if (document.fullscreenElement) document.exitFullscreen();
+      $("pause").hidden = true;
+      setTouch(false);
+      $("waiting").hidden = true;
       if (status === 0) {
         show("ended");
       } else {
@@ -45,16 +65,141 @@
       $("log").textContent = logged.concat(String(what)).join("\n");
       show("failed");
     },
+    // The game stands still until a sound it wants has come (the platform's
+    // WebPage.h); meanwhile the bar shows the stream's progress.
+    onWaitingForSound: (waiting) => {
+      $("waiting").hidden = !waiting;
+    },
   };
 
+  // ---- The sounds that come while the game plays --------------------------
+  // sounds.data: a 4-byte length, a JSON list of {name, size}, then the
+  // files in that order, the story's. Each is written into the game's files
+  // as soon as it is whole (tarnwick-data.js names them all in soundsToCome,
+  // with how long each plays in soundSeconds, for the captions).
+  const stream = { had: 0, total: 0 };
+  const arrived = () => {
+    if (Module._tarnwick_files_arrived) Module._tarnwick_files_arrived();
+  };
+  async function streamOnce() {
+    const response = await fetch("sounds.data");
+    if (!response.ok) throw new Error(`sounds.data: ${response.status}`);
+    const reader = response.body.getReader();
+    // What has come and is not yet a whole file: the chunks as they came,
+    // joined only when the next file (or the list) is all there.
+    let chunks = [], held = 0;
+    const take = (size) => {
+      const whole = chunks.length === 1 ? chunks[0] : new Uint8Array(held);
+      if (chunks.length > 1) {
+        let at = 0;
+        for (const chunk of chunks) whole.set(chunk, (at += chunk.length) - chunk.length);
+      }
+      chunks = whole.length > size ? [whole.subarray(size)] : [];
+      held -= size;
+      return whole.subarray(0, size);
+    };
+    let list = null, next = 0, need = 4;
+    for (;;) {
+      const { done, value } = await reader.read();
+      if (value) {
+        chunks.push(value);
+        held += value.length;
+        stream.had += value.length;
+      }
+      while (held >= need) {
+        if (!list && need === 4) {
+          need = new DataView(take(4).slice().buffer).getUint32(0);
+        } else if (!list) {
+          list = JSON.parse(new TextDecoder().decode(take(need)));
+          stream.total = list.reduce((sum, file) => sum + file.size, 0);
+          stream.had = held;
+          need = list.length ? list[0].size : Infinity;
+        } else {
+          const { name, size } = list[next++];
+          const bytes = take(size);
+          if (Module.soundsToCome.has(name)) {
+            Module.FS.writeFile(name, bytes);
+            Module.soundsToCome.delete(name);
+            arrived();
+          }
+          need = next < list.length ? list[next].size : Infinity;
+        }
+      }
+      $("sound-progress").style.width = `${stream.total ? (100 * stream.had) / stream.total : 0}%`;
+      if (list && next === list.length) return;
+      if (done) throw new Error("sounds.data ended early");
+    }
+  }
+  let streaming = false;
+  async function streamSounds() {
+    if (streaming) return;
+    streaming = true;
+    if (!Module.soundsToCome) Module.soundsToCome = new Set();
+    for (let attempt = 1; Module.soundsToCome.size; ++attempt) {
+      try {
+        stream.had = 0;
+        await streamOnce();
+      } catch (error) {
+        console.warn(`the sounds did not all come (try ${attempt}): ${error}`);
+        // A network that stays broken leaves the missing sounds silent, as a
+        // missing file is on the desktop, rather than the game waiting for ever.
+        if (attempt === 4) Module.soundsToCome.clear();
+        else await new Promise((wake) => setTimeout(wake, 1000 * attempt));
+      }
+    }
+    arrived();
+  }
+
+  // ---- Starting -----------------------------------------------------------
+  let tappedByTouch = false;
+  // The cover answers the very frame the finger or the button goes down.
+  $("play").addEventListener("pointerdown", (event) => {
+    tappedByTouch = event.pointerType !== "mouse";
+    $("cover").classList.add("taken");
+  });
+  $("play").addEventListener("pointercancel", () => $("cover").classList.remove("taken"));
+
   $("play").addEventListener("click", () => {
+    if (started) return;
+    started = true;
+    $("cover").classList.add("taken");
     const args = [];
-    for (const box of $("options").elements) if (box.checked) args.push(`--${box.name}`);
-    show(null);
-    $("play").blur();
-    $("canvas").focus();
-    // Started inside the click, so the game's sound engine may start with it.
-    Module.callMain(args);
+    for (const box of $("options").elements) args.push(box.checked ? `--${box.name}` : `--no-${box.name}`);
+    // A phone or a tablet plays full screen and on its side where the
+    // browser lets a page ask (only in answer to a tap); else as it is.
+    if (tappedByTouch) {
+      const page = document.documentElement;
+      if (page.requestFullscreen) {
+        page.requestFullscreen({ navigationUI: "hide" })
+          .then(() => screen.orientation && screen.orientation.lock && screen.orientation.lock("landscape"))
+          .catch(() => {});
+      }
+    }
+    const begin = () => {
+      show(null);
+      setTouch(tappedByTouch || touchSeen);
+      $("pause").hidden = false;
+      $("play").blur();
+      $("canvas").focus();
+      layout();
+      Module.callMain(args);
+      // The other sounds come once the game runs, while the warning and the
+      // title play, so that they take nothing from its start.
+      requestAnimationFrame(() => requestAnimationFrame(streamSounds));
+    };
+    // Started inside the click when everything is in, so that the game's
+    // sound engine may start with it; else as soon as it is (a browser lets
+    // a page that has had a click start its sound then).
+    if ($("cover").classList.contains("ready")) begin();
+    else startWhenReady = begin;
+  });
+
+  // The pause button is Escape: it opens the pause menu, and closes it again.
+  const Escape = 41;
+  $("pause").addEventListener("click", () => {
+    $("pause").blur();
+    pressKey(Escape, true);
+    pressKey(Escape, false);
   });
 
   $("fullscreen").addEventListener("click", () => {
@@ -62,6 +207,166 @@
     if (document.fullscreenElement) document.exitFullscreen();
     else document.documentElement.requestFullscreen();
   });
+
+  // ---- Touch --------------------------------------------------------------
+  // SDL's scancodes, as the game reads them.
+  const Return = 40;
+  const pressKey = (key, down) => {
+    if (started && Module._tarnwick_page_key) Module._tarnwick_page_key(key, down ? 1 : 0);
+  };
+  const setTouch = (on) => {
+    $("touch").hidden = !(on && started);
+  };
+  let touchSeen = false;
+  window.addEventListener("pointerdown", (event) => {
+    if (event.pointerType === "touch" || event.pointerType === "pen") {
+      touchSeen = true;
+      setTouch(true);
+      layout();
+    }
+  }, true);
+  // A key pressed on a keyboard: the player has one, and the keys for touch go.
+  window.addEventListener("keydown", (event) => {
+    if (event.isTrusted) setTouch(false);
+  }, true);
+
+  // Each key is held while a finger is on it; let go, it is a key let go.
+  for (const button of document.querySelectorAll("#touch button")) {
+    const key = Number(button.dataset.key);
+    const release = (event) => {
+      if (!button.classList.contains("pressed")) return;
+      button.classList.remove("pressed");
+      pressKey(key, false);
+      event.preventDefault();
+    };
+    button.addEventListener("pointerdown", (event) => {
+      button.setPointerCapture(event.pointerId);
+      button.classList.add("pressed");
+      pressKey(key, true);
+      event.preventDefault();
+    });
+    button.addEventListener("pointerup", release);
+    button.addEventListener("pointercancel", release);
+    button.addEventListener("lostpointercapture", release);
+  }
+
+  // A tap on the picture itself is Return (a mouse's click is not: the game
+  // has no mouse). While the pause menu is open, a tap points at its items,
+  // as a mouse does, and reaches the game as SDL's touch.
+  const onPicture = new Set();
+  $("canvas").addEventListener("pointerdown", (event) => {
+    if (event.pointerType === "mouse") return;
+    if (Module._tarnwick_paused && Module._tarnwick_paused()) return;
+    const p = picture();
+    if (event.clientX < p.left || event.clientX > p.left + p.width || event.clientY < p.top || event.clientY > p.top + p.height) return;
+    onPicture.add(event.pointerId);
+    pressKey(Return, true);
+  });
+  const pictureTapEnds = (event) => {
+    if (onPicture.delete(event.pointerId)) pressKey(Return, false);
+  };
+  $("canvas").addEventListener("pointerup", pictureTapEnds);
+  $("canvas").addEventListener("pointercancel", pictureTapEnds);
+
+  // Every animation frame: the Shift key shows only where Shift does
+  // something (on the title and on the closing screen, where it quits); and
+  // a new device pixel ratio (the window moved to another screen, the page
+  // zoomed) sizes the canvas again, whether or not the browser says so with a
+  // resize or a change of its resolution query.
+  let ratio = devicePixelRatio;
+  const watch = () => {
+    if (started && !$("touch").hidden && Module._tarnwick_shift_quits) {
+      const quits = Module._tarnwick_shift_quits() !== 0 && !Module._tarnwick_paused();
+      if ($("shift").hidden === quits) $("shift").hidden = !quits;
+    }
+    if (devicePixelRatio !== ratio) {
+      ratio = devicePixelRatio;
+      dispatchEvent(new Event("resize"));
+    }
+    requestAnimationFrame(watch);
+  };
+  requestAnimationFrame(watch);
+
+  document.addEventListener("contextmenu", (event) => event.preventDefault());
+
+  // ---- Where everything stands ------------------------------------------------
+  // Where the game's picture lies, in CSS pixels: letterboxed into the canvas
+  // by the platform (src/platform/SdlSystem.cpp), by a whole number of the
+  // screen's pixels where that keeps nine tenths of the size.
+  function picture() {
+    const width = innerWidth, height = innerHeight, ratio = devicePixelRatio || 1;
+    const fit = Math.min((width * ratio) / 800, (height * ratio) / 600);
+    const whole = Math.floor(fit);
+    const scale = (whole >= 1 && whole >= 0.9 * fit ? whole : fit) / ratio;
+    const w = 800 * scale, h = 600 * scale;
+    return { left: (width - w) / 2, top: (height - h) / 2, width: w, height: h, scale };
+  }
+
+  function place(element, left, top) {
+    element.style.left = `${Math.round(left)}px`;
+    element.style.top = `${Math.round(top)}px`;
+  }
+
+  function layout() {
+    const p = picture();
+    const width = innerWidth, height = innerHeight;
+    const side = p.left, below = height - p.top - p.height;
+    // Keys a thumb can find (40 to 64 CSS pixels), as large as the bands
+    // beside or under the picture hold them.
+    const margin = 8;
+    const largest = Math.max(40, Math.min(64, Math.min(width, height) / 6));
+    const inSide = Math.min(largest, (side - 2 * margin) / 3);
+    const inBelow = Math.min(largest, (below - 2 * margin) / 3);
+    const where = inSide >= 40 ? "side" : inBelow >= 40 ? "below" : "over";
+    const key = where === "side" ? inSide : where === "below" ? inBelow : largest;
+    const pad = $("pad"), actions = $("actions");
+    pad.style.setProperty("--key", `${key}px`);
+    actions.style.setProperty("--key", `${key}px`);
+    const padSize = 3 * key, actionsWidth = 2.31 * key, actionsHeight = 2 * key;
+    if (where === "side") {
+      // On its side: in the bands beside the picture, low, under the thumbs.
+      place(pad, (side - padSize) / 2, height - padSize - margin * 2);
+      place(actions, width - side + (side - actionsWidth) / 2, height - actionsHeight - margin * 2);
+    } else if (where === "below") {
+      // Upright: under the picture.
+      place(pad, margin, p.top + p.height + (below - padSize) / 2);
+      place(actions, width - actionsWidth - margin, p.top + p.height + (below - actionsHeight) / 2);
+    } else {
+      // No room beside it: over the picture, clear of the band of thoughts
+      // (its lower quarter) and of the prompts (top centre).
+      const bandTop = p.top + 450 * p.scale;
+      place(pad, p.left + margin, bandTop - padSize - margin);
+      place(actions, p.left + p.width - actionsWidth - margin, bandTop - actionsHeight - margin);
+    }
+    const over = where === "over";
+    $("touch").classList.toggle("over", over);
+
+    // Upright on a touch screen: the card asking to turn it, above the picture.
+    const turn = $("turn");
+    const upright = height > width && (touchSeen || matchMedia("(pointer: coarse)").matches);
+    turn.hidden = !upright;
+    if (upright) {
+      const cardWidth = Math.min(width - 2 * margin, 96 * Math.max(1, Math.floor((width * 0.8) / 96)));
+      turn.style.width = `${cardWidth}px`;
+      place(turn, (width - cardWidth) / 2, Math.max(margin, (p.top - cardWidth / 4) / 2));
+    }
+
+    // The full-screen button outside the picture where there is room: in the
+    // right band, else under the picture, else over its top left corner
+    // (never the top right, where the captions stand).
+    const button = $("fullscreen"), size = 32;
+    if (side >= size + 16) place(button, width - size - 8, 8);
+    else if (below >= size + 16) place(button, width - size - 8, height - size - 8);
+    else place(button, p.left + 8, p.top + 8);
+    button.style.right = "auto";
+    // The pause button at the page's top left, or beside the full-screen
+    // button where that stands over the picture's corner.
+    if (side >= size + 16 || below >= size + 16) place($("pause"), 8, 8);
+    else place($("pause"), p.left + size + 24, p.top + 8);
+  }
+
+  addEventListener("resize", layout);
+  layout();
 
   // Keys that would scroll the page or press a button never do: they are the
   // game's (SDL holds back most keys' defaults itself; these never slip by).

@@ -55,9 +55,10 @@ export function launch() {
   });
 }
 
-// Opens the page and records every console error and uncaught exception.
-export async function openPage(browser, url, viewport = { width: 800, height: 600 }) {
-  const page = await browser.newPage({ viewport });
+// Opens the page and records every console error and uncaught exception;
+// `screen` is a viewport, or the page's options with one (see phone).
+export async function openPage(browser, url, screen = { width: 800, height: 600 }) {
+  const page = await browser.newPage(screen.viewport ? screen : { viewport: screen });
   const errors = [];
   page.on("console", (message) => {
     if (message.type() === "error") errors.push(message.text());
@@ -79,22 +80,25 @@ export async function waitUntil(seconds, what, check) {
 }
 
 // Saves the page as <screenshots>/web-<test>-<name>.png (the last one of
-// that name stays) and returns the path.
-export async function screenshot(page, name) {
+// that name stays) and returns the path: in CSS pixels, or with `device` in
+// the screen's own.
+export async function screenshot(page, name, device = false) {
   fs.mkdirSync(shotsDir, { recursive: true });
   const file = path.join(shotsDir, `web-${testName}-${name}.png`);
-  await page.screenshot({ path: file });
+  await page.screenshot({ path: file, scale: device ? "device" : "css" });
   return file;
 }
 
 // Polls screenshots until `check(shot)` holds; returns the last one.
-export async function waitForScreen(page, seconds, name, check) {
+export async function waitForScreen(page, seconds, name, check, device = false) {
   let shot;
-  await waitUntil(seconds, name, async () => check((shot = await screenshot(page, name))));
+  await waitUntil(seconds, name, async () => check((shot = await screenshot(page, name, device))));
   return shot;
 }
 
-export const framesRun = (page) => page.evaluate(() => Module._tarnwick_frames_run());
+// 0 until the game's code has loaded (the cover shows before it has).
+export const framesRun = (page) =>
+  page.evaluate(() => (document.getElementById("cover").classList.contains("ready") ? Module._tarnwick_frames_run() : 0));
 export const audioState = (page) =>
   page.evaluate(() => (window.miniaudio ? window.miniaudio.devices.filter(Boolean).map((d) => d.webaudio.state) : []));
 
@@ -119,4 +123,30 @@ export async function webTest(body, dir = site, mount = "/") {
     if (server) server.close();
   }
   process.exit(status);
+}
+
+// A phone, held on its side or upright: touch, a mobile browser, three
+// device pixels to a CSS pixel.
+export const phone = (width, height) =>
+  ({ viewport: { width, height }, deviceScaleFactor: 3, hasTouch: true, isMobile: true });
+
+// Fingers on the screen, by Chromium's own touch events (which the page sees
+// as pointer events of a touch): down at (x, y) in CSS pixels, then up.
+export async function fingers(page) {
+  const cdp = await page.context().newCDPSession(page);
+  return {
+    down: (x, y) => cdp.send("Input.dispatchTouchEvent", { type: "touchStart", touchPoints: [{ x, y }] }),
+    up: () => cdp.send("Input.dispatchTouchEvent", { type: "touchEnd", touchPoints: [] }),
+    async tap(x, y) {
+      await this.down(x, y);
+      await this.up();
+    },
+  };
+}
+
+// The centre of an element, in CSS pixels.
+export async function centre(page, selector) {
+  const box = await page.locator(selector).boundingBox();
+  if (!box) fail(`${selector} is not shown`);
+  return [box.x + box.width / 2, box.y + box.height / 2];
 }

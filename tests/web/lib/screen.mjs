@@ -79,3 +79,36 @@ export function promptShown(shot, picture, place = at()) {
   const said = magick("compare", ["-metric", "MAE", `${work}/got.png`, `${work}/want.png`, "null:"]);
   return Number(/\(([^)]+)\)/.exec(said)[1]) < 0.05;
 }
+
+// The game's picture cut out of a screenshot in the screen's own pixels
+// (a phone's: `scale` to a CSS pixel, the rectangle in CSS pixels), brought
+// to 800 by 600, so the checks above read it at at().
+export function pictureOf(shot, rect, scale = 1) {
+  const out = shot.replace(/\.png$/, "-picture.png");
+  const [w, h, x, y] = [rect.width, rect.height, rect.left, rect.top].map((v) => Math.round(v * scale));
+  magick("convert", [shot, "-crop", `${w}x${h}+${x}+${y}`, "+repage", "-filter", "box", "-resize", "800x600!", out]);
+  return out;
+}
+
+// The share (0..1) of pixels in a region of a screenshot whose colour is
+// neither that of the pixel to their left nor of the one to their right: a
+// picture scaled up with smoothing blends colours at every edge; one scaled
+// by nearest neighbour repeats each pixel of its own.
+export function blendedShare(shot, w, h, x, y) {
+  const text = magick("convert", [shot, "-crop", `${w}x${h}+${x}+${y}`, "+repage", "-depth", "8", "txt:-"]);
+  const rows = new Map();
+  for (const line of text.split("\n")) {
+    const m = /^(\d+),(\d+): \((\d+),(\d+),(\d+)/.exec(line);
+    if (!m) continue;
+    if (!rows.has(m[2])) rows.set(m[2], []);
+    rows.get(m[2])[Number(m[1])] = [Number(m[3]), Number(m[4]), Number(m[5])];
+  }
+  const same = (a, b) => Math.max(...a.map((v, i) => Math.abs(v - b[i]))) <= 4;
+  let blended = 0, counted = 0;
+  for (const row of rows.values())
+    for (let i = 1; i + 1 < row.length; ++i) {
+      ++counted;
+      if (!same(row[i], row[i - 1]) && !same(row[i], row[i + 1])) ++blended;
+    }
+  return blended / counted;
+}

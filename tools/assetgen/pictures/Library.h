@@ -32,6 +32,8 @@ void AddCreaturePictures(Painters& p);
 void AddTextPictures(Painters& p);
 // The web page's pictures by file name.
 std::vector<std::pair<const char*, Canvas>> PaintWebPagePictures();
+// The web page's touch keys and the card that asks to turn a phone.
+void AddTouchControlPictures(std::vector<std::pair<const char*, Canvas>>& pictures);
 void AddSpritePictures(Painters& p);
 void AddFontSheets(Painters& p);
 // The captions' letters and backing: not one of the 110, painted beside them.

@@ -143,11 +143,12 @@ std::vector<std::pair<const char*, Canvas>> PaintWebPagePictures() {
   DrawTextCentered(loading, 100, 124, "LOADING", Cold, 1, Ink);
   pictures.emplace_back("loading.png", loading);
   Canvas cover = TitleScene();
-  DrawTextCentered(cover, 100, 128, "CLICK TO PLAY", Dawn, 1, Ink);
+  DrawTextCentered(cover, 100, 128, "CLICK OR TAP TO PLAY", Dawn, 1, Ink);
   pictures.emplace_back("cover.png", cover);
   Canvas thanks = FirstLight();
   DrawTextCentered(thanks, 100, 38, "THANKS FOR PLAYING", Bone, 2, Ink);
   pictures.emplace_back("thanks.png", thanks);
+  AddTouchControlPictures(pictures);
   return pictures;
 }
 

@@ -1,0 +1,69 @@
+// The web page's touch controls and its card for a phone held upright, in the
+// game's palette and pixel letters: dark keys with a pale sign, as the keys
+// the game names on its title ("PRESS ENTER", "SHIFT TO QUIT").
+#include <utility>
+#include <vector>
+
+#include "Library.h"
+#include "PixelFont.h"
+
+namespace art {
+
+namespace {
+
+// A key cap: dark, a lighter rim, a shadow along its lower edge.
+Canvas KeyCap(int width, int height) {
+  Canvas c(width, height, Clear);
+  FillRect(c, 1, 1, width - 1, height - 1, Night);
+  FillRect(c, 1, height - 3, width - 1, height - 1, NightDeep);
+  Outline(c, 0, 0, width, height, Slate);
+  return c;
+}
+
+// An arrow key: a solid triangle pointing along (dx, dy).
+Canvas ArrowKey(int dx, int dy) {
+  constexpr int Size = 16;
+  Canvas c = KeyCap(Size, Size);
+  // On the key's face (rows 1 to 12): the tip, then three wider rows to the base.
+  for (int i = 0; i < 4; ++i)
+    for (int j = -i; j <= i; ++j) {
+      const int along = 6 + i;
+      const int x = dx > 0 ? Size - 1 - along : dx < 0 ? along : 7 + j;
+      const int y = dy > 0 ? Size - 2 - along : dy < 0 ? along - 1 : 6 + j;
+      c.Set(x, y, Dawn);
+    }
+  return c;
+}
+
+Canvas WordKey(const char* word) {
+  Canvas c = KeyCap(30, 13);  // ENTER and SHIFT alike
+  DrawTextCentered(c, c.Width() / 2, 3, word, Dawn, 1, Ink);
+  return c;
+}
+
+// A phone on its side beside the words.
+Canvas TurnCard() {
+  Canvas c(96, 24, Clear);
+  FillRect(c, 0, 0, 96, 24, NightDeep);
+  Outline(c, 0, 0, 96, 24, Slate);
+  FillRect(c, 5, 7, 21, 17, Slate);      // the phone, lying down
+  FillRect(c, 7, 8, 19, 16, Dusk);       // its screen
+  c.Set(20, 12, Cold);                   // its button
+  DrawText(c, 26, 6, "TURN YOUR", Dawn, 1, Ink);
+  DrawText(c, 26, 13, "PHONE", Amber, 1, Ink);
+  return c;
+}
+
+}  // namespace
+
+void AddTouchControlPictures(std::vector<std::pair<const char*, Canvas>>& pictures) {
+  pictures.emplace_back("key-left.png", ArrowKey(-1, 0));
+  pictures.emplace_back("key-right.png", ArrowKey(1, 0));
+  pictures.emplace_back("key-up.png", ArrowKey(0, -1));
+  pictures.emplace_back("key-down.png", ArrowKey(0, 1));
+  pictures.emplace_back("key-enter.png", WordKey("ENTER"));
+  pictures.emplace_back("key-shift.png", WordKey("SHIFT"));
+  pictures.emplace_back("turn.png", TurnCard());
+}
+
+}  // namespace art
