@@ -61,6 +61,13 @@ cp /etc/resolv.conf "$jail/etc/resolv.conf"
 # The machine's own mirror, as its apt configuration trusts it (a mirror that
 # serves a frozen archive needs its release files' dates left unchecked).
 apt-config dump | grep -E '^Acquire::Check-(Valid-Until|Date) ' >"$jail/etc/apt/apt.conf.d/99tarnwick-host-mirror" || true
+# And the certificates this machine adds to Debian's (a network that
+# inspects its traffic signs with its own), which the jail's
+# ca-certificates takes in when it is installed; Node is told to use them.
+if compgen -G "/usr/local/share/ca-certificates/*.crt" >/dev/null; then
+  mkdir -p "$jail/usr/local/share/ca-certificates"
+  cp /usr/local/share/ca-certificates/*.crt "$jail/usr/local/share/ca-certificates/"
+fi
 git clone -q --no-local "$source_dir" "$jail/root/tarnwick"
 git -C "$jail/root/tarnwick" checkout -q "$(git -C "$source_dir" rev-parse "$rev")"
 mount -t proc proc "$jail/proc"
@@ -96,6 +103,7 @@ echo "fresh machine: scripts/$what at $(git -C "$source_dir" rev-parse --short "
 bytes0=$(sent)
 start=$(date +%s.%N)
 setsid ip netns exec "$ns" chroot "$jail" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM=dumb DISPLAY="$display" \
+  NODE_EXTRA_CA_CERTS=/etc/ssl/certs/ca-certificates.crt npm_config_cafile=/etc/ssl/certs/ca-certificates.crt \
   PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
   bash -c "cd /root/tarnwick && exec scripts/$what 2>&1" >"$work/run.log" 2>&1 &
 run_pid=$!
