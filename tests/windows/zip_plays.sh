@@ -5,7 +5,8 @@
 # miniaudio's null backend) it shows the intro, then the title, with the icon
 # made from the title picture on its window; Return goes on into the bedroom
 # with the first line in the band, and closing the window quits; Shift on the
-# title quits with status 0.
+# title quits with status 0. Escape opens the pause menu, whose volume, turned
+# down, is kept in the player's application-data folder; Escape resumes.
 source "$(dirname "$0")/lib/wine.bash"
 
 unpack_zip "$WORK_DIR/unpacked"
@@ -48,6 +49,19 @@ xprop -notype -id "$WINDOW_ID" -f _NET_WM_ICON 32c '=$0+\n' _NET_WM_ICON | sed '
 error=$(compare -metric MAE "$WORK_DIR/icon.ppm" "$WORK_DIR/icon.png" null: 2>&1 | sed -n 's/.*(\(.*\)).*/\1/p')
 awk -v e="${error:-1}" 'BEGIN { exit !(e < 0.02) }' || fail "the window's icon is not the game's (error ${error:-none})"
 log "the window's icon is the one made from the title picture (error $error)"
+
+# The pause menu's panel, edged in grey, in the middle of the screen.
+menu_shown() { [ "$(convert "$1" -format '%[pixel:p{139,300}]' info:)" = "srgb(96,96,104)" ]; }
+menu_gone() { ! menu_shown "$1"; }
+xdotool key --window "$WINDOW_ID" Escape
+wait_for_screen 120 menu menu_shown
+xdotool key --window "$WINDOW_ID" Down Down Down Left
+wait_until 60 "the settings kept in the application data" \
+  bash -c 'grep -qsx "volume = 90" "$(find "$0/drive_c/users" -path "*/AppData/Roaming/Tarnwick/settings.conf" | head -n 1)"' \
+  "$WINEPREFIX"
+xdotool key --window "$WINDOW_ID" Escape
+wait_for_screen 120 resumed menu_gone
+log "the pause menu opened, kept the volume in the application data, and resumed"
 
 xdotool key --window "$WINDOW_ID" Return
 wait_for_screen 120 bedroom band_shown
