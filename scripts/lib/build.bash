@@ -43,3 +43,18 @@ tarnwick_build() {
     cmake --build "$dir" --parallel "$(nproc)"
   fi
 }
+
+# Inside the subshell that builds a set of libraries, with `log` its log and
+# `building` what it builds ("web", "windows"): runs one step into the log,
+# and on a failure shows the log's end and leaves the subshell. Each step is
+# checked itself: `set -e` is ignored where a caller tests the status.
+tarnwick_step() {
+  "$@" >>"$log" 2>&1 && return 0
+  echo "failed: $*" >>"$log"
+  tarnwick_step_failed
+}
+tarnwick_step_failed() {
+  echo "$building: building the dependencies failed; the log follows" >&2
+  tail -40 "$log" >&2
+  exit 1
+}

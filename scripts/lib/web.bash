@@ -44,42 +44,35 @@ tarnwick_build_web_deps() {
   work=$(mktemp -d)
   log=$work/build.log
   (
-    # Each step is checked itself: `set -e` would be ignored here, as the
-    # callers test this function's status.
-    fail_build() {
-      echo "web: building the dependencies failed; the log follows" >&2
-      tail -40 "$log" >&2
-      exit 1
-    }
-    must() { "$@" >>"$log" 2>&1 || { echo "failed: $*" >>"$log"; fail_build; }; }
-    must tarnwick_fetch_sources "$work/src" "libsdl2=$2" "libpng1.6=$3" "zlib=$4"
+    local building=web
+    tarnwick_step tarnwick_fetch_sources "$work/src" "libsdl2=$2" "libpng1.6=$3" "zlib=$4"
     rm -rf "$prefix.partial"
-    must mkdir -p "$prefix.partial"
+    tarnwick_step mkdir -p "$prefix.partial"
     local out=$prefix.partial
 
-    cd "$work/src"/zlib-*/ || fail_build
-    must emconfigure ./configure --static --prefix="$out"
-    must emmake make -j"$(nproc)" libz.a
-    must emmake make install
+    cd "$work/src"/zlib-*/ || tarnwick_step_failed
+    tarnwick_step emconfigure ./configure --static --prefix="$out"
+    tarnwick_step emmake make -j"$(nproc)" libz.a
+    tarnwick_step emmake make install
 
-    cd "$work/src"/libpng1.6-*/ || fail_build
-    must emcmake cmake -S . -B "$work/png" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$out" \
+    cd "$work/src"/libpng1.6-*/ || tarnwick_step_failed
+    tarnwick_step emcmake cmake -S . -B "$work/png" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$out" \
       -DPNG_SHARED=OFF -DPNG_TESTS=OFF -DPNG_EXECUTABLES=OFF \
       -DZLIB_INCLUDE_DIR="$out/include" -DZLIB_LIBRARY="$out/lib/libz.a"
-    must cmake --build "$work/png"
-    must cmake --install "$work/png"
+    tarnwick_step cmake --build "$work/png"
+    tarnwick_step cmake --install "$work/png"
 
     # SDL's Emscripten backend: WebGL rendering, the page's keyboard and
     # canvas. No threads, as the game has only one.
-    cd "$work/src"/libsdl2-*/ || fail_build
-    must emcmake cmake -S . -B "$work/sdl" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$out" \
+    cd "$work/src"/libsdl2-*/ || tarnwick_step_failed
+    tarnwick_step emcmake cmake -S . -B "$work/sdl" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$out" \
       -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF -DSDL_THREADS=OFF -DSDL_PTHREADS=OFF
-    must cmake --build "$work/sdl"
-    must cmake --install "$work/sdl"
+    tarnwick_step cmake --build "$work/sdl"
+    tarnwick_step cmake --install "$work/sdl"
 
-    must touch "$out/.complete"
-    must rm -rf "$prefix"
-    must mv "$out" "$prefix"
+    tarnwick_step touch "$out/.complete"
+    tarnwick_step rm -rf "$prefix"
+    tarnwick_step mv "$out" "$prefix"
   )
   local status=$?
   rm -rf "$work"

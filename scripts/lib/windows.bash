@@ -57,42 +57,35 @@ tarnwick_build_windows_deps() {
   work=$(mktemp -d)
   log=$work/build.log
   (
-    # Each step is checked itself: `set -e` would be ignored here, as the
-    # callers test this function's status.
-    fail_build() {
-      echo "windows: building the dependencies failed; the log follows" >&2
-      tail -40 "$log" >&2
-      exit 1
-    }
-    must() { "$@" >>"$log" 2>&1 || { echo "failed: $*" >>"$log"; fail_build; }; }
-    must tarnwick_fetch_sources "$work/src" "libsdl2=$2" "libpng1.6=$3"
+    local building=windows
+    tarnwick_step tarnwick_fetch_sources "$work/src" "libsdl2=$2" "libpng1.6=$3"
     rm -rf "$prefix.partial"
-    must mkdir -p "$prefix.partial"
+    tarnwick_step mkdir -p "$prefix.partial"
     local out=$prefix.partial
     local cross=(-G Ninja -DCMAKE_TOOLCHAIN_FILE="$tarnwick_windows_toolchain" -DCMAKE_BUILD_TYPE=Release
       -DCMAKE_INSTALL_PREFIX="$out")
 
     # Static, against MinGW's own static zlib.
-    must cmake -S "$work/src"/libpng1.6-*/ -B "$work/png" "${cross[@]}" \
+    tarnwick_step cmake -S "$work/src"/libpng1.6-*/ -B "$work/png" "${cross[@]}" \
       -DPNG_SHARED=OFF -DPNG_STATIC=ON -DPNG_TESTS=OFF -DPNG_EXECUTABLES=OFF \
       -DZLIB_INCLUDE_DIR=/usr/x86_64-w64-mingw32/include -DZLIB_LIBRARY=/usr/x86_64-w64-mingw32/lib/libz.a
-    must cmake --build "$work/png"
-    must cmake --install "$work/png"
+    tarnwick_step cmake --build "$work/png"
+    tarnwick_step cmake --install "$work/png"
 
     # Static, with what the game uses: the window and its renderers (Direct3D,
     # OpenGL, software), events and the keyboard, gamepads, ticks and the log.
     # Sound is miniaudio's, so SDL's audio is left out, with the subsystems
     # the game never calls; that also halves the time this build takes.
-    must cmake -S "$work/src"/libsdl2-*/ -B "$work/sdl" "${cross[@]}" \
+    tarnwick_step cmake -S "$work/src"/libsdl2-*/ -B "$work/sdl" "${cross[@]}" \
       -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF -DSDL2_DISABLE_SDL2MAIN=ON \
       -DSDL_AUDIO=OFF -DSDL_HAPTIC=OFF -DSDL_POWER=OFF -DSDL_SENSOR=OFF -DSDL_LOCALE=OFF -DSDL_MISC=OFF \
       -DSDL_VULKAN=OFF -DSDL_OPENGLES=OFF -DSDL_OFFSCREEN=OFF -DSDL_CCACHE=OFF
-    must cmake --build "$work/sdl"
-    must cmake --install "$work/sdl"
+    tarnwick_step cmake --build "$work/sdl"
+    tarnwick_step cmake --install "$work/sdl"
 
-    must touch "$out/.complete"
-    must rm -rf "$prefix"
-    must mv "$out" "$prefix"
+    tarnwick_step touch "$out/.complete"
+    tarnwick_step rm -rf "$prefix"
+    tarnwick_step mv "$out" "$prefix"
   )
   local status=$?
   rm -rf "$work"
