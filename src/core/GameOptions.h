@@ -9,6 +9,7 @@ struct GameOptions {
   bool ReduceFlashing = false;  // full-screen flashes and sudden changes softened
   int VolumePercent = 100;      // of the game's own master volume, 0 to 100 in steps of 10
   bool FullScreen = true;       // the window on the whole display (F11 switches it too)
+  bool Speech = false;          // for a player who cannot see: the game says what it shows (V switches it too)
 };
 
 inline constexpr int VolumeStepPercent = 10;

@@ -39,6 +39,11 @@ enum class InputEvent {
   // go, a pad's Start, the web page's pause button), or the window lost the
   // player's attention (its focus, a hidden browser tab).
   Pause,
+  // Beside the described game, for a player who cannot see it: speech turned
+  // on or off (V let go, a pad's west button), and "what is here, and which
+  // way" (Space let go, a pad's north button, the page's touch key for it).
+  SpeechSwitch,
+  Describe,
   Other,           // anything else: dropped by the platform, never a frame's event
 };
 
@@ -47,9 +52,11 @@ enum class InputEvent {
 // all on the press and its repeats), a choice (Return or a pad's south
 // button, let go), a resume (Escape, a pad's Start or east button), the
 // window closed, or the pointer (a mouse or a finger) moved or let go at a
-// place of the 800 by 600 screen.
+// place of the 800 by 600 screen; and, as in the game, speech switched or
+// asked to say where things stand (V, Space, the pad's west and north buttons).
 struct MenuEvent {
-  enum class Kind { None, Up, Down, Left, Right, Choose, Resume, Quit, Point, Click } kind = Kind::None;
+  enum class Kind { None, Up, Down, Left, Right, Choose, Resume, Quit, Point, Click, SpeechSwitch, Describe } kind =
+      Kind::None;
   float x = 0, y = 0;  // for Point and Click
 };
 

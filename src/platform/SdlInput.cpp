@@ -15,6 +15,10 @@ InputEvent TranslateEvent(const SDL_Event& event) {
           return InputEvent::ShiftReleased;
         case SDLK_ESCAPE:
           return InputEvent::Pause;
+        case SDLK_v:
+          return InputEvent::SpeechSwitch;
+        case SDLK_SPACE:
+          return InputEvent::Describe;
         default:
           return InputEvent::Other;
       }
@@ -27,6 +31,10 @@ InputEvent TranslateEvent(const SDL_Event& event) {
           return InputEvent::ShiftReleased;
         case SDL_CONTROLLER_BUTTON_START:
           return InputEvent::Pause;
+        case SDL_CONTROLLER_BUTTON_X:
+          return InputEvent::SpeechSwitch;
+        case SDL_CONTROLLER_BUTTON_Y:
+          return InputEvent::Describe;
         default:
           return InputEvent::Other;
       }
@@ -76,6 +84,8 @@ MenuEvent SdlInput::TranslateMenuEvent(const SDL_Event& event) {
       // Let go, as the game takes Return: its release never reaches the game.
       if (event.key.keysym.sym == SDLK_RETURN || event.key.keysym.sym == SDLK_KP_ENTER) return {Kind::Choose};
       if (event.key.keysym.sym == SDLK_ESCAPE) return {Kind::Resume};
+      if (event.key.keysym.sym == SDLK_v) return {Kind::SpeechSwitch};
+      if (event.key.keysym.sym == SDLK_SPACE) return {Kind::Describe};
       return {};
     case SDL_CONTROLLERBUTTONDOWN:
       switch (event.cbutton.button) {
@@ -91,6 +101,8 @@ MenuEvent SdlInput::TranslateMenuEvent(const SDL_Event& event) {
         case SDL_CONTROLLER_BUTTON_A: return {Kind::Choose};
         case SDL_CONTROLLER_BUTTON_B:
         case SDL_CONTROLLER_BUTTON_START: return {Kind::Resume};
+        case SDL_CONTROLLER_BUTTON_X: return {Kind::SpeechSwitch};
+        case SDL_CONTROLLER_BUTTON_Y: return {Kind::Describe};
         default: return {};
       }
     case SDL_CONTROLLERAXISMOTION: {

@@ -14,6 +14,7 @@
 #include "platform/RealSystem.h"
 #include "platform/SdlDrawing.h"
 #include "platform/SdlInput.h"
+#include "platform/SystemSpeech.h"
 #include "platform/System.h"
 
 class SdlSystem final : public System {
@@ -56,6 +57,9 @@ class SdlSystem final : public System {
 #endif
   void SetFullScreen(bool full) override;
 
+  Speech& GameSpeech() override { return *speech_; }
+  bool ScreenReaderRunning() override { return SystemScreenReaderRunning(); }
+
  private:
   WindowMode mode_;
   SDL_Window* window_ = nullptr;
@@ -67,6 +71,7 @@ class SdlSystem final : public System {
   MiniaudioAudio audio_;
   SdlInput input_;
   SdlClock clock_;
+  std::unique_ptr<Speech> speech_ = MakeSystemSpeech();
 #ifdef __EMSCRIPTEN__
   // In a browser most sound files arrive while the game plays (WebPage.h).
   ArrivingSounds arriving_;

@@ -5,6 +5,7 @@
 #include <ctime>
 
 #include "platform/Platform.h"
+#include "platform/Speech.h"
 
 class System {
  public:
@@ -44,4 +45,13 @@ class System {
   virtual void ResumeSound() {}
   virtual bool IsFullScreen() { return false; }
   virtual void SetFullScreen(bool /*full*/) {}
+
+  // Beside the described game, for a player who cannot see it: the voice the
+  // game speaks through (silent where the system has none), and whether the
+  // system says a screen reader is running.
+  virtual Speech& GameSpeech() {
+    static SilentSpeech silent;
+    return silent;
+  }
+  virtual bool ScreenReaderRunning() { return false; }
 };

@@ -27,17 +27,22 @@ constexpr Rgba Panel{10, 10, 14, 235};
 constexpr Rgba Edge{96, 96, 104, 255};
 constexpr std::uint8_t UnlitAlpha = 130;
 
-const char* Label(MenuItem item) {
+}  // namespace
+
+const char* MenuItemLabel(MenuItem item) {
   switch (item) {
     case MenuItem::Resume: return "RESUME";
     case MenuItem::Captions: return "CAPTIONS";
     case MenuItem::GentlerFlashes: return "GENTLER FLASHES";
     case MenuItem::Volume: return "VOLUME";
     case MenuItem::FullScreen: return "FULL SCREEN";
+    case MenuItem::Speech: return "SPEECH";
     case MenuItem::Quit: return "QUIT";
   }
   return "";
 }
+
+namespace {
 
 // The setting an on/off item turns; null for the others.
 bool GameOptions::*SwitchOf(MenuItem item) {
@@ -45,15 +50,11 @@ bool GameOptions::*SwitchOf(MenuItem item) {
     case MenuItem::Captions: return &GameOptions::Captions;
     case MenuItem::GentlerFlashes: return &GameOptions::ReduceFlashing;
     case MenuItem::FullScreen: return &GameOptions::FullScreen;
+    case MenuItem::Speech: return &GameOptions::Speech;
     default: return nullptr;
   }
 }
 
-std::string Value(MenuItem item, const GameOptions& options) {
-  if (item == MenuItem::Volume) return "< " + std::to_string(options.VolumePercent) + "% >";
-  if (const auto on = SwitchOf(item)) return options.*on ? "ON" : "OFF";
-  return {};
-}
 
 MenuItem Step(MenuItem item, int by) {
   return static_cast<MenuItem>((static_cast<int>(item) + by + MenuItemCount) % MenuItemCount);
@@ -84,6 +85,16 @@ MenuResult Choose(MenuItem item, GameOptions& options) {
   return Change(item, options, +1, true);
 }
 
+}  // namespace
+
+std::string MenuItemValue(MenuItem item, const GameOptions& options) {
+  if (item == MenuItem::Volume) return "< " + std::to_string(options.VolumePercent) + "% >";
+  if (const auto on = SwitchOf(item)) return options.*on ? "ON" : "OFF";
+  return {};
+}
+
+namespace {
+
 bool Inside(const FRect& r, float x, float y) { return x >= r.x && x < r.x + r.w && y >= r.y && y < r.y + r.h; }
 
 }  // namespace
@@ -110,13 +121,18 @@ MenuResult TakeMenuEvent(PauseMenu& menu, GameOptions& options, const MenuEvent&
         if (event.kind == MenuEvent::Kind::Point) return {};
         // The volume's arrows: the left half of its value lowers it, the right raises it.
         if (item == MenuItem::Volume) {
-          const float valueWidth = LetteringWidth(Value(item, options), Scale);
+          const float valueWidth = LetteringWidth(MenuItemValue(item, options), Scale);
           const float middle = ValueRight - valueWidth / 2;
           if (event.x >= ValueRight - valueWidth - 20) return Change(item, options, event.x < middle ? -1 : +1, false);
         }
         return Choose(item, options);
       }
       return {};
+    case MenuEvent::Kind::SpeechSwitch:
+      // V turns speech on or off here as everywhere, whichever item is lit.
+      options.Speech = !options.Speech;
+      return {MenuOutcome::Changed, MenuItem::Speech};
+    case MenuEvent::Kind::Describe:
     case MenuEvent::Kind::None: return {};
   }
   return {};
@@ -138,8 +154,8 @@ void DrawPauseMenu(const PauseMenu& menu, const GameOptions& options, Drawing& d
     const float y = MenuItemRow(item).y + 10;
     drawing.SetTextureAlpha(CaptionsTexture, lit ? 255 : UnlitAlpha);
     if (lit) DrawLettering(drawing, ">", TextLeft - 24, y, Scale);
-    DrawLettering(drawing, Label(item), TextLeft, y, Scale);
-    const std::string value = Value(item, options);
+    DrawLettering(drawing, MenuItemLabel(item), TextLeft, y, Scale);
+    const std::string value = MenuItemValue(item, options);
     DrawLettering(drawing, value, ValueRight - LetteringWidth(value, Scale), y, Scale);
   }
   drawing.SetTextureAlpha(CaptionsTexture, 255);

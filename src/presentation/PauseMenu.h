@@ -4,11 +4,13 @@
 // the game's last frame, dimmed (in the letters of "Captions.png", on a dark
 // panel in the middle of the screen).
 
+#include <string>
+
 #include "core/GameOptions.h"
 #include "platform/Platform.h"
 
-enum class MenuItem { Resume, Captions, GentlerFlashes, Volume, FullScreen, Quit };
-inline constexpr int MenuItemCount = 6;
+enum class MenuItem { Resume, Captions, GentlerFlashes, Volume, FullScreen, Speech, Quit };
+inline constexpr int MenuItemCount = 7;
 
 struct PauseMenu {
   bool open = false;
@@ -35,3 +37,8 @@ void DrawPauseMenu(const PauseMenu& menu, const GameOptions& options, Drawing& d
 
 // Where an item's row stands on the 800 by 600 screen (for pointers, and tests).
 FRect MenuItemRow(MenuItem item);
+
+// An item's words as drawn ("GENTLER FLASHES"), and its value ("ON", "< 80% >"; empty for
+// Resume and Quit), for the menu's spoken layer as well.
+const char* MenuItemLabel(MenuItem item);
+std::string MenuItemValue(MenuItem item, const GameOptions& options);

@@ -10,7 +10,7 @@ namespace {
 
 // The options the game knows, none of which takes an argument.
 constexpr std::string_view Options[] = {"--help", "-h", "--version", "--windowed", "--captions", "--no-captions",
-                                        "--reduce-flashing", "--no-reduce-flashing"};
+                                        "--reduce-flashing", "--no-reduce-flashing", "--speech", "--no-speech"};
 
 bool Known(std::string_view option) {
   for (std::string_view known : Options)
@@ -53,6 +53,8 @@ LaunchRequest ReadCommandLine(int argc, const char* const* argv) {
       request.captions = argument == "--captions";
     } else if (argument == "--reduce-flashing" || argument == "--no-reduce-flashing") {
       request.reduceFlashing = argument == "--reduce-flashing";
+    } else if (argument == "--speech" || argument == "--no-speech") {
+      request.speech = argument == "--speech";
     }
   }
   if (help)
@@ -63,7 +65,7 @@ LaunchRequest ReadCommandLine(int argc, const char* const* argv) {
 }
 
 std::string UsageText(const std::string& settingsPlace) {
-  return "Usage: tarnwick [--windowed] [--[no-]captions] [--[no-]reduce-flashing]\n"
+  return "Usage: tarnwick [--windowed] [--[no-]captions] [--[no-]reduce-flashing] [--[no-]speech]\n"
          "       tarnwick -h | --help | --version\n"
          "\n"
          "A short first-person horror adventure. It opens full screen, with the picture\n"
@@ -77,7 +79,11 @@ std::string UsageText(const std::string& settingsPlace) {
          "  --reduce-flashing   gentler light: the camera flash becomes a soft glow,\n"
          "                      and cuts to and from black, the jump scare's face\n"
          "                      and the dusk come at the pace of a fade\n"
-         "  --no-captions, --no-reduce-flashing\n"
+         "  --speech            say aloud what the game shows, for a player who cannot\n"
+         "                      see it: thoughts, places, prompts, cards and menus,\n"
+         "                      through the system's speech service or screen reader\n"
+         "                      (on by itself while a screen reader runs; V switches it)\n"
+         "  --no-captions, --no-reduce-flashing, --no-speech\n"
          "                      without them this run, whatever the pause menu kept\n"
          "  -h, --help          print this help and exit\n"
          "  --version           print the version and exit\n"
@@ -89,19 +95,23 @@ std::string UsageText(const std::string& settingsPlace) {
          "                          reel in a fish\n"
          "  W or Up, held           keep walking on the forest trails\n"
          "  Shift                   quit, on the title screen and on the closing screen\n"
-         "  Escape                  pause: a menu to resume, turn captions and gentler\n"
-         "                          flashes on or off, set the volume, switch full\n"
-         "                          screen, or quit (arrows and Return, or the mouse)\n"
+         "  Escape                  pause: a menu to resume, turn captions, gentler\n"
+         "                          flashes or speech on or off, set the volume, switch\n"
+         "                          full screen, or quit (arrows and Return, or the mouse)\n"
          "  F11                     switch between full screen and a window\n"
+         "  V                       speech on or off, at any moment\n"
+         "  Space                   with speech: what is here, and which way it lies\n"
          "  Closing the window quits at any time.\n"
          "\n"
          "A gamepad plays as well, beside the keyboard: the D-pad or the left stick\n"
          "walks, the south button (A, cross) is Return, Back (Select) is Shift, and\n"
-         "Start pauses.\n"
+         "Start pauses; with speech, the west button (X, square) switches it and the\n"
+         "north button (Y, triangle) says what is here.\n"
          "\n"
          "What is chosen in the pause menu is kept for the next time, in\n"
          "  " + settingsPlace + "\n"
-         "(one \"name = value\" a line: captions, reduce-flashing, volume, full-screen).\n"
+         "(one \"name = value\" a line: captions, reduce-flashing, volume, full-screen,\n"
+         "speech).\n"
          "Options given on the command line hold for that run.\n"
          "\n"
          "Exit status: 0 after a quit, 1 when the game cannot start, 2 for a wrong\n"

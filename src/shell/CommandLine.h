@@ -14,6 +14,7 @@ struct LaunchRequest {
   // last of --captions and --no-captions given wins): over the kept settings.
   std::optional<bool> captions;
   std::optional<bool> reduceFlashing;
+  std::optional<bool> speech;
   std::string error;  // one line, for Refuse
 };
 

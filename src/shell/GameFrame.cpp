@@ -20,7 +20,7 @@ FrameResult RunGameFrame(GameState& state, Platform& platform, const GameOptions
   UpdateDrinking(state);
 
   // One event a frame: presses are never lost, only spread over frames.
-  bool pause = false;
+  FrameResult asked = FrameResult::Continue;
   switch (platform.input.PollEvent()) {
     case InputEvent::Quit:
       return FrameResult::Quit;
@@ -28,7 +28,13 @@ FrameResult RunGameFrame(GameState& state, Platform& platform, const GameOptions
       HandleReturn(state, platform.audio);
       break;
     case InputEvent::Pause:
-      pause = !state.ShiftQuitAllowed;
+      if (!state.ShiftQuitAllowed) asked = FrameResult::Pause;
+      break;
+    case InputEvent::SpeechSwitch:
+      asked = FrameResult::SpeechSwitch;
+      break;
+    case InputEvent::Describe:
+      asked = FrameResult::Describe;
       break;
     default:
       break;
@@ -46,7 +52,7 @@ FrameResult RunGameFrame(GameState& state, Platform& platform, const GameOptions
   UpdateCloset(state, platform.audio);
 
   DrawFrameLayers(state, platform, options, captions);
-  return pause ? FrameResult::Pause : FrameResult::Continue;
+  return asked;
 }
 
 void EnterGameFromTitle(GameState& state) {

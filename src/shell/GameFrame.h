@@ -6,8 +6,11 @@
 struct CaptionBoard;
 
 // Pause: the frame ran whole, and the player asked for the pause menu (which
-// the closing screen, where Shift quits, never opens).
-enum class FrameResult { Continue, Quit, Pause };
+// the closing screen, where Shift quits, never opens). SpeechSwitch and
+// Describe: the frame ran whole, and its one event asked for speech to be
+// turned on or off, or for what is here and which way (the game itself
+// takes neither).
+enum class FrameResult { Continue, Quit, Pause, SpeechSwitch, Describe };
 
 // One frame of the game loop: every phase in its fixed order, the drawing in
 // its layers, then the present. With captions on, `captions` is their board,

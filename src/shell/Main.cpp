@@ -63,6 +63,12 @@ int main(int argc, char** argv) {
   if (request.reduceFlashing) options.ReduceFlashing = *request.reduceFlashing;
   if (request.windowed) options.FullScreen = false;
   realSystem = MakeRealSystem(options.FullScreen ? WindowMode::FullScreen : WindowMode::Windowed);
+  // A player whose screen reader runs hears the game from the start, unless
+  // they turned speech off before.
+  if (request.speech)
+    options.Speech = *request.speech;
+  else if (!settings->SpeechChosen() && realSystem->ScreenReaderRunning())
+    options.Speech = true;
 #ifdef _WIN32
   realSystem = NotingStartFailures(std::move(realSystem));
 #endif

@@ -156,6 +156,10 @@ void ProgramRun::Apply(MenuItem item) {
       system_.SetFullScreen(options_.FullScreen);
       if (keeper_) keeper_->Keep(&GameOptions::FullScreen, options_);
       break;
+    case MenuItem::Speech:
+      system_.GameSpeech().SetOn(options_.Speech);
+      if (keeper_) keeper_->Keep(&GameOptions::Speech, options_);
+      break;
     case MenuItem::Resume:
     case MenuItem::Quit:
       break;

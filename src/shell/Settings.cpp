@@ -26,7 +26,7 @@ bool ReadVolume(std::string_view value, int& to) {
 }
 
 // Why one line is not understood; empty when it set what it names.
-std::string ReadLine(std::string_view line, GameOptions& options) {
+std::string ReadLine(std::string_view line, GameOptions& options, bool& speechChosen) {
   const auto equals = line.find('=');
   if (equals == std::string_view::npos) return "no '=' in it";
   const std::string_view name = Trim(line.substr(0, equals));
@@ -40,6 +40,8 @@ std::string ReadLine(std::string_view line, GameOptions& options) {
     read = ReadSwitch(value, options.FullScreen);
   else if (name == "volume")
     read = ReadVolume(value, options.VolumePercent);
+  else if (name == "speech")
+    read = speechChosen = ReadSwitch(value, options.Speech);
   else
     known = false;
   if (!known) return "no setting is called '" + std::string(name.substr(0, 40)) + "'";
@@ -72,7 +74,7 @@ SettingsReading ReadSettingsText(std::string_view text, bool whole) {
     if (cut) break;
     const std::string_view content = Trim(line);
     if (content.empty() || content.front() == '#') continue;
-    std::string why = Printable(content) ? ReadLine(content, reading.options) : "it is not text";
+    std::string why = Printable(content) ? ReadLine(content, reading.options, reading.speechChosen) : "it is not text";
     if (why.empty()) continue;
     if (unread++ == 0) first = "line " + std::to_string(number) + ": " + why;
   }
@@ -87,13 +89,14 @@ SettingsReading ReadSettingsText(std::string_view text, bool whole) {
   return reading;
 }
 
-std::string SettingsText(const GameOptions& options) {
+std::string SettingsText(const GameOptions& options, bool speechChosen) {
   const auto onOff = [](bool on) { return on ? "on" : "off"; };
   return std::string("# Tarnwick's settings, as chosen in its pause menu (Escape).\n") +
          "captions = " + onOff(options.Captions) + "\n" +
          "reduce-flashing = " + onOff(options.ReduceFlashing) + "\n" +
          "volume = " + std::to_string(options.VolumePercent) + "\n" +
-         "full-screen = " + onOff(options.FullScreen) + "\n";
+         "full-screen = " + onOff(options.FullScreen) + "\n" +
+         (speechChosen ? std::string("speech = ") + onOff(options.Speech) + "\n" : "");
 }
 
 SettingsKeeper::SettingsKeeper(SettingsStore& store) : store_(store) {
@@ -102,6 +105,7 @@ SettingsKeeper::SettingsKeeper(SettingsStore& store) : store_(store) {
   if (!text) return;
   SettingsReading reading = ReadSettingsText(*text, whole);
   kept_ = reading.options;
+  speechChosen_ = reading.speechChosen;
   if (!reading.problem.empty())
     store_.Say("tarnwick: the settings in " + store_.Place() + ": " + reading.problem +
                "; the defaults stand for the rest");
@@ -109,7 +113,7 @@ SettingsKeeper::SettingsKeeper(SettingsStore& store) : store_(store) {
 
 void SettingsKeeper::Write() {
   std::string error;
-  if (store_.Write(SettingsText(kept_), error) || failureSaid_) return;
+  if (store_.Write(SettingsText(kept_, speechChosen_), error) || failureSaid_) return;
   failureSaid_ = true;
   store_.Say("tarnwick: the settings could not be kept in " + store_.Place() + " (" + error +
              "); they hold for this run");

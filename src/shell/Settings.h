@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 #include "core/GameOptions.h"
 #include "platform/SettingsStore.h"
@@ -18,11 +19,15 @@ inline constexpr std::size_t SettingsLimitBytes = 4096;
 struct SettingsReading {
   GameOptions options;  // what the text sets, and the defaults for the rest
   std::string problem;  // empty when every line was understood
+  // Whether the text says anything of speech: where it does not, speech
+  // follows the system's screen reader.
+  bool speechChosen = false;
 };
 
 // `whole` false: the text went on past what was read.
 SettingsReading ReadSettingsText(std::string_view text, bool whole = true);
-std::string SettingsText(const GameOptions& options);
+// The speech line is written only once the player has chosen (`speechChosen`).
+std::string SettingsText(const GameOptions& options, bool speechChosen = true);
 
 // The settings the player keeps, and this run's, which the command line may
 // have changed for this run alone.
@@ -31,6 +36,8 @@ class SettingsKeeper {
   // Reads the kept settings (saying in one line what it could not read).
   explicit SettingsKeeper(SettingsStore& store);
   const GameOptions& Kept() const { return kept_; }
+  // Whether the player ever turned speech on or off (kept, or this run).
+  bool SpeechChosen() const { return speechChosen_; }
 
   // The player changed one setting in the menu: `run` holds the new value,
   // which is kept, with the other kept settings as they were. A failure to
@@ -38,6 +45,8 @@ class SettingsKeeper {
   template <typename Field>
   void Keep(Field GameOptions::*field, const GameOptions& run) {
     kept_.*field = run.*field;
+    if constexpr (std::is_same_v<Field, bool>)
+      if (field == &GameOptions::Speech) speechChosen_ = true;
     Write();
   }
 
@@ -46,5 +55,6 @@ class SettingsKeeper {
 
   SettingsStore& store_;
   GameOptions kept_;
+  bool speechChosen_ = false;
   bool failureSaid_ = false;
 };

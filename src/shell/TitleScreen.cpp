@@ -46,10 +46,16 @@ void StartTitleMusic(Audio& audio) {
 }
 
 FrameResult RunTitleFrame(GameState& state, Platform& platform, const GameOptions& /*options*/) {
-  bool pause = false;
+  FrameResult asked = FrameResult::Continue;
   switch (platform.input.PollEvent()) {
     case InputEvent::Pause:
-      pause = true;
+      asked = FrameResult::Pause;
+      break;
+    case InputEvent::SpeechSwitch:
+      asked = FrameResult::SpeechSwitch;
+      break;
+    case InputEvent::Describe:
+      asked = FrameResult::Describe;
       break;
     case InputEvent::Quit:
     case InputEvent::ShiftReleased:
@@ -91,7 +97,7 @@ FrameResult RunTitleFrame(GameState& state, Platform& platform, const GameOption
     platform.drawing.SetTextureAlpha(IntroTexture, static_cast<std::uint8_t>(state.IntroAlpha));
     state.IntroAlpha -= TitleFadeRate * state.DeltaTime;
   }
-  return pause ? FrameResult::Pause : FrameResult::Continue;
+  return asked;
 }
 
 void RunTitle(GameState& state, Platform& platform, FrameObserver* observer) {

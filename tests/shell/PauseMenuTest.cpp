@@ -95,7 +95,7 @@ using Kind = MenuEvent::Kind;
 TEST(PauseMenu, EachItemSaysItsNewValueFromTheNextFrameAndTheChangeIsMadeAndKept) {
   PausedProgram p;
   EXPECT_EQ(p.After({}), (std::vector<std::string>{"PAUSED", "> RESUME", "CAPTIONS OFF", "GENTLER FLASHES OFF",
-                                                   "VOLUME < 100% >", "FULL SCREEN ON", "QUIT"}));
+                                                   "VOLUME < 100% >", "FULL SCREEN ON", "SPEECH OFF", "QUIT"}));
   EXPECT_EQ(p.After({Kind::Down})[2], "> CAPTIONS OFF");
   EXPECT_EQ(p.After({Kind::Choose})[2], "> CAPTIONS ON");
   EXPECT_TRUE(ReadSettingsText(*p.store.text).options.Captions);
@@ -115,10 +115,16 @@ TEST(PauseMenu, EachItemSaysItsNewValueFromTheNextFrameAndTheChangeIsMadeAndKept
   EXPECT_EQ(p.After({Kind::Down})[5], "> FULL SCREEN ON");
   EXPECT_EQ(p.After({Kind::Choose})[5], "> FULL SCREEN OFF");
   EXPECT_FALSE(p.system.fullScreen);
-  EXPECT_EQ(p.After({Kind::Down})[6], "> QUIT");
+  EXPECT_FALSE(ReadSettingsText(*p.store.text).speechChosen) << "speech is kept only once the player chooses it";
+  EXPECT_EQ(p.After({Kind::Down})[6], "> SPEECH OFF");
+  EXPECT_EQ(p.After({Kind::Left})[6], "> SPEECH OFF") << "Left chooses off; it does not switch";
+  EXPECT_EQ(p.After({Kind::Right})[6], "> SPEECH ON");
+  EXPECT_EQ(p.After({Kind::SpeechSwitch})[6], "> SPEECH OFF") << "V switches it in the menu too";
+  EXPECT_EQ(p.After({Kind::Down})[7], "> QUIT");
   EXPECT_EQ(p.After({Kind::Down})[1], "> RESUME") << "Down from the last goes round to the first";
-  const GameOptions kept = ReadSettingsText(*p.store.text).options;
-  EXPECT_TRUE(kept.Captions && kept.ReduceFlashing && !kept.FullScreen);
+  const SettingsReading kept = ReadSettingsText(*p.store.text);
+  EXPECT_TRUE(kept.options.Captions && kept.options.ReduceFlashing && !kept.options.FullScreen);
+  EXPECT_TRUE(kept.speechChosen && !kept.options.Speech);
   EXPECT_EQ(p.run.Options().VolumePercent, 0);
 
   // Resume: the kept frame, no menu, and the game goes on.
@@ -134,7 +140,7 @@ TEST(PauseMenu, PointingLightsAnItemAndAClickChoosesItQuitEndsTheProgramWithStat
   PausedProgram p;
   // The rows stand one under another; a click on a row is Return on it.
   const std::vector<std::string> rows = p.After({});
-  ASSERT_EQ(rows.size(), 7u);
+  ASSERT_EQ(rows.size(), 8u);
   const FRect quit = MenuItemRow(MenuItem::Quit), captions = MenuItemRow(MenuItem::Captions);
   EXPECT_EQ(p.After({Kind::Point, captions.x + 20, captions.y + captions.h / 2})[2], "> CAPTIONS OFF");
   EXPECT_EQ(p.After({Kind::Click, captions.x + 20, captions.y + captions.h / 2})[2], "> CAPTIONS ON");
