@@ -52,12 +52,13 @@ enum class InputEvent {
 // all on the press and its repeats), a choice (Return or a pad's south
 // button, let go), a resume (Escape, a pad's Start or east button), the
 // window closed, or the pointer (a mouse or a finger) moved or let go at a
-// place of the 800 by 600 screen; and, as in the game, speech switched or
-// asked to say where things stand (V, Space, the pad's west and north buttons).
+// place of the 800 by 600 screen (a finger's lift is a Tap); and, as in the
+// game, speech switched or asked to say where things stand (V, Space, the
+// pad's west and north buttons).
 struct MenuEvent {
-  enum class Kind { None, Up, Down, Left, Right, Choose, Resume, Quit, Point, Click, SpeechSwitch, Describe } kind =
+  enum class Kind { None, Up, Down, Left, Right, Choose, Resume, Quit, Point, Click, Tap, SpeechSwitch, Describe } kind =
       Kind::None;
-  float x = 0, y = 0;  // for Point and Click
+  float x = 0, y = 0;  // for Point, Click and Tap
 };
 
 class Drawing {

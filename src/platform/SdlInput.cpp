@@ -128,7 +128,9 @@ MenuEvent SdlInput::TranslateMenuEvent(const SDL_Event& event) {
     }
     case SDL_MOUSEBUTTONUP:
       if (event.button.button != SDL_BUTTON_LEFT) return {};
-      return {Kind::Click, static_cast<float>(event.button.x), static_cast<float>(event.button.y)};
+      // SDL makes a touch a left button of its own mouse.
+      return {event.button.which == SDL_TOUCH_MOUSEID ? Kind::Tap : Kind::Click, static_cast<float>(event.button.x),
+              static_cast<float>(event.button.y)};
     default:
       return {};
   }

@@ -2,7 +2,10 @@
 #include "platform/Platform.h"
 #include "core/GameState.h"
 
+enum class Prompt { None, Move, ClickALot, Use, HoldW };
+
 // At most one prompt: Move, click a lot, Use or hold W, by the first rule that holds.
+Prompt PromptShown(const GameState& state);
 void DrawPrompt(const GameState& state, Drawing& drawing);
 
 // The toothbrush, lighter, water bottle, fishing rod and the photo.

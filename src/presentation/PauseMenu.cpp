@@ -114,6 +114,7 @@ MenuResult TakeMenuEvent(PauseMenu& menu, GameOptions& options, const MenuEvent&
     case MenuEvent::Kind::Quit: return {MenuOutcome::Quit, menu.lit};
     case MenuEvent::Kind::Point:
     case MenuEvent::Kind::Click:
+    case MenuEvent::Kind::Tap:
       for (int i = 0; i < MenuItemCount; ++i) {
         const auto item = static_cast<MenuItem>(i);
         if (!Inside(MenuItemRow(item), event.x, event.y)) continue;
@@ -124,6 +125,7 @@ MenuResult TakeMenuEvent(PauseMenu& menu, GameOptions& options, const MenuEvent&
           const float valueWidth = LetteringWidth(MenuItemValue(item, options), Scale);
           const float middle = ValueRight - valueWidth / 2;
           if (event.x >= ValueRight - valueWidth - 20) return Change(item, options, event.x < middle ? -1 : +1, false);
+          if (event.kind == MenuEvent::Kind::Tap) return {};
         }
         return Choose(item, options);
       }

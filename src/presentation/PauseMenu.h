@@ -29,7 +29,9 @@ struct MenuResult {
 // Moves the lit item (Up and Down go round), changes a value (Left and
 // Right; Return turns a switch and raises the volume, from 100 % round to
 // 0), chooses; a pointer lights the item under it, and a click there is
-// Return on it (on the volume's arrows, Left or Right). Changes `options`.
+// Return on it (on the volume's arrows, Left or Right). A finger's tap is a
+// click, but on the volume only its arrows change it: a thumb that meant to
+// light the word never mutes the game. Changes `options`.
 MenuResult TakeMenuEvent(PauseMenu& menu, GameOptions& options, const MenuEvent& event);
 
 // The dim over the kept frame, the panel and the items, the lit one bright.

@@ -31,6 +31,8 @@ std::unique_ptr<ProgramRun> program;
 extern "C" EMSCRIPTEN_KEEPALIVE int tarnwick_shift_quits() { return program && program->ShiftQuits(); }
 // While the pause menu is open, a tap on the picture points at its items.
 extern "C" EMSCRIPTEN_KEEPALIVE int tarnwick_paused() { return program && program->Paused(); }
+// On touch, the pad's Up stands for W while the game asks to hold it.
+extern "C" EMSCRIPTEN_KEEPALIVE int tarnwick_asks_to_hold_up() { return program && program->AsksToHoldUp(); }
 #endif
 
 int main(int argc, char** argv) {

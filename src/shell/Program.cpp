@@ -6,6 +6,7 @@
 #include "assets/TextureLoading.h"
 #include "core/SoundCatalog.h"
 #include "presentation/GentleLight.h"
+#include "presentation/Overlays.h"
 #include "shell/FrameLayers.h"
 #include "shell/GameFrame.h"
 #include "shell/Settings.h"
@@ -82,6 +83,10 @@ Platform& ProgramRun::FramePlatform() {
         std::make_unique<Platform>(Platform{*keptFrame_, *captionedAudio_, platform.input, platform.clock});
   }
   return *captionedPlatform_;
+}
+
+bool ProgramRun::AsksToHoldUp() const {
+  return phase_ == Phase::Game && !menu_.open && PromptShown(state_) == Prompt::HoldW;
 }
 
 bool ProgramRun::Step() {

@@ -46,6 +46,8 @@ class ProgramRun {
   bool ShiftQuits() const { return phase_ == Phase::Title || (phase_ == Phase::Game && state_.ShiftQuitAllowed); }
 
   bool Paused() const { return menu_.open; }
+  // Whether the game shows its prompt to hold W (the forest walks), and is not paused.
+  bool AsksToHoldUp() const;
   const GameOptions& Options() const { return options_; }
 
  private:

@@ -144,6 +144,11 @@ TEST(PauseMenu, PointingLightsAnItemAndAClickChoosesItQuitEndsTheProgramWithStat
   const FRect quit = MenuItemRow(MenuItem::Quit), captions = MenuItemRow(MenuItem::Captions);
   EXPECT_EQ(p.After({Kind::Point, captions.x + 20, captions.y + captions.h / 2})[2], "> CAPTIONS OFF");
   EXPECT_EQ(p.After({Kind::Click, captions.x + 20, captions.y + captions.h / 2})[2], "> CAPTIONS ON");
+  // A finger on the word VOLUME only lights it; on the value's left arrow it lowers it.
+  const FRect volume = MenuItemRow(MenuItem::Volume);
+  EXPECT_EQ(p.After({Kind::Tap, volume.x + 40, volume.y + volume.h / 2})[4], "> VOLUME < 100% >");
+  EXPECT_EQ(p.After({Kind::Tap, volume.x + volume.w * 0.7f, volume.y + volume.h / 2})[4], "> VOLUME < 90% >");
+  EXPECT_EQ(p.After({Kind::Tap, captions.x + 20, captions.y + captions.h / 2})[2], "> CAPTIONS OFF");
   p.system.rec.input.menuEvents = {{Kind::Click, quit.x + 20, quit.y + quit.h / 2}};
   EXPECT_FALSE(p.run.Step());
   EXPECT_EQ(p.run.ExitStatus(), 0);

@@ -2,7 +2,8 @@
 // and the game stands still under it; a hidden tab comes back paused; a
 // setting changed in it is kept in the page's local storage, and after a
 // reload the cover's boxes show it; Quit in it ends on the closing card. On a
-// phone, a tap on an item chooses it.
+// phone, a tap on an item chooses it, but a tap on the word VOLUME changes
+// nothing; full screen switched off there stays off after a reload.
 import { centre, fail, fingers, framesRun, log, openPage, phone, screenshot, waitUntil, webTest } from "./lib/browser.mjs";
 
 const paused = (page) => page.evaluate(() => Module._tarnwick_paused() !== 0);
@@ -63,12 +64,28 @@ await webTest(async (browser, url) => {
   await waitUntil(30, "the phone's first frames", async () => (await framesRun(phonePage)) > 0);
   await hand.tap(...(await centre(phonePage, "#pause")));
   await waitUntil(30, "the menu on the phone", () => paused(phonePage));
-  // Quit's row, on the 800 by 600 picture letterboxed into 844 by 390.
+  // A place on the 800 by 600 picture letterboxed into 844 by 390: the menu's
+  // rows are 40 high from 190 (Resume) down to Quit.
   const box = await phonePage.locator("#canvas").boundingBox();
   const scale = Math.min(box.width / 800, box.height / 600);
-  const [x, y] = [box.x + (box.width - 800 * scale) / 2 + 300 * scale, box.y + (box.height - 600 * scale) / 2 + 410 * scale];
+  const at = (x, y) => [box.x + (box.width - 800 * scale) / 2 + x * scale, box.y + (box.height - 600 * scale) / 2 + y * scale];
   await screenshot(phonePage, "phone-menu");
-  await hand.tap(x, y);
+  // A tap on the word VOLUME lights it and changes nothing.
+  const full = await phonePage.evaluate(() => !!document.fullscreenElement);
+  if (!full) fail("the tap on play did not take the phone full screen");
+  await hand.tap(...at(240, 330));
+  await hand.tap(...at(300, 370));  // Full screen: off
+  await waitUntil(30, "full screen off, kept", async () => /^full-screen = off$/m.test(await kept(phonePage)));
+  if (!/^volume = 100$/m.test(await kept(phonePage))) fail(`a tap on the word VOLUME changed it: ${await kept(phonePage)}`);
+  log("on a phone a tap on the word VOLUME changes nothing; Full screen off is kept");
+  await phonePage.reload();
+  await waitUntil(120, "the phone's cover again", () => phonePage.isVisible("#cover.ready"));
+  await hand.tap(...(await centre(phonePage, "#play")));
+  await waitUntil(30, "the phone's first frames again", async () => (await framesRun(phonePage)) > 0);
+  if (await phonePage.evaluate(() => !!document.fullscreenElement)) fail("full screen, switched off in the menu, came back");
+  await hand.tap(...(await centre(phonePage, "#pause")));
+  await waitUntil(30, "the menu on the phone again", () => paused(phonePage));
+  await hand.tap(...at(300, 450));
   await waitUntil(30, "the closing card after a tap on Quit", () => phonePage.isVisible("#ended"));
-  log("on a phone a tap on Quit quits");
+  log("after a reload the tap on play leaves full screen off; a tap on Quit quits");
 });

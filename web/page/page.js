@@ -81,8 +81,23 @@
   const arrived = () => {
     if (Module._tarnwick_files_arrived) Module._tarnwick_files_arrived();
   };
+  // A stream that stays open but sends nothing for this long has failed.
+  const StalledSeconds = 10;
   async function streamOnce() {
-    const response = await fetch("sounds.data");
+    const abort = new AbortController();
+    let stalled;
+    const heard = () => {
+      clearTimeout(stalled);
+      stalled = setTimeout(() => abort.abort(new Error(`nothing came for ${StalledSeconds} s`)), StalledSeconds * 1000);
+    };
+    heard();
+    try {
+      await streamFrom(await fetch("sounds.data", { signal: abort.signal }), heard);
+    } finally {
+      clearTimeout(stalled);
+    }
+  }
+  async function streamFrom(response, heard) {
     if (!response.ok) throw new Error(`sounds.data: ${response.status}`);
     const reader = response.body.getReader();
     // What has come and is not yet a whole file: the chunks as they came,
@@ -101,6 +116,7 @@
     let list = null, next = 0, need = 4;
     for (;;) {
       const { done, value } = await reader.read();
+      heard();
       if (value) {
         chunks.push(value);
         held += value.length;
@@ -141,13 +157,27 @@
         await streamOnce();
       } catch (error) {
         console.warn(`the sounds did not all come (try ${attempt}): ${error}`);
-        // A network that stays broken leaves the missing sounds silent, as a
-        // missing file is on the desktop, rather than the game waiting for ever.
-        if (attempt === 4) Module.soundsToCome.clear();
-        else await new Promise((wake) => setTimeout(wake, 1000 * attempt));
+        // A network that stays broken, or a stream that stops sending, leaves
+        // the missing sounds silent, as a missing file is on the desktop,
+        // rather than the game waiting for ever; the page says so.
+        if (attempt === 4) {
+          Module.soundsToCome.clear();
+          tell("Some sounds could not be loaded: the game goes on without them.");
+        } else {
+          await new Promise((wake) => setTimeout(wake, 1000 * attempt));
+        }
       }
     }
     arrived();
+  }
+
+  // A few words over the game for a while (and for a screen reader).
+  let untell;
+  function tell(words) {
+    $("notice").textContent = words;
+    $("notice").hidden = false;
+    clearTimeout(untell);
+    untell = setTimeout(() => ($("notice").hidden = true), 8000);
   }
 
   // ---- Starting -----------------------------------------------------------
@@ -166,8 +196,9 @@
     const args = [];
     for (const box of $("options").elements) args.push(box.checked ? `--${box.name}` : `--no-${box.name}`);
     // A phone or a tablet plays full screen and on its side where the
-    // browser lets a page ask (only in answer to a tap); else as it is.
-    if (tappedByTouch) {
+    // browser lets a page ask (only in answer to a tap), unless the player
+    // switched full screen off in the pause menu; else as it is.
+    if (tappedByTouch && kept["full-screen"] !== false) {
       const page = document.documentElement;
       if (page.requestFullscreen) {
         page.requestFullscreen({ navigationUI: "hide" })
@@ -214,8 +245,10 @@
   const pressKey = (key, down) => {
     if (started && Module._tarnwick_page_key) Module._tarnwick_page_key(key, down ? 1 : 0);
   };
+  const paused = () => !!(Module._tarnwick_paused && Module._tarnwick_paused());
   const setTouch = (on) => {
     $("touch").hidden = !(on && started);
+    if ($("touch").hidden) TouchKeys.releaseAll();
   };
   let touchSeen = false;
   window.addEventListener("pointerdown", (event) => {
@@ -229,34 +262,14 @@
   window.addEventListener("keydown", (event) => {
     if (event.isTrusted) setTouch(false);
   }, true);
-
-  // Each key is held while a finger is on it; let go, it is a key let go.
-  for (const button of document.querySelectorAll("#touch button")) {
-    const key = Number(button.dataset.key);
-    const release = (event) => {
-      if (!button.classList.contains("pressed")) return;
-      button.classList.remove("pressed");
-      pressKey(key, false);
-      event.preventDefault();
-    };
-    button.addEventListener("pointerdown", (event) => {
-      button.setPointerCapture(event.pointerId);
-      button.classList.add("pressed");
-      pressKey(key, true);
-      event.preventDefault();
-    });
-    button.addEventListener("pointerup", release);
-    button.addEventListener("pointercancel", release);
-    button.addEventListener("lostpointercapture", release);
-  }
+  TouchKeys.start(pressKey, paused);
 
   // A tap on the picture itself is Return (a mouse's click is not: the game
   // has no mouse). While the pause menu is open, a tap points at its items,
   // as a mouse does, and reaches the game as SDL's touch.
   const onPicture = new Set();
   $("canvas").addEventListener("pointerdown", (event) => {
-    if (event.pointerType === "mouse") return;
-    if (Module._tarnwick_paused && Module._tarnwick_paused()) return;
+    if (event.pointerType === "mouse" || paused()) return;
     const p = picture();
     if (event.clientX < p.left || event.clientX > p.left + p.width || event.clientY < p.top || event.clientY > p.top + p.height) return;
     onPicture.add(event.pointerId);
@@ -269,15 +282,15 @@
   $("canvas").addEventListener("pointercancel", pictureTapEnds);
 
   // Every animation frame: the Shift key shows only where Shift does
-  // something (on the title and on the closing screen, where it quits); and
-  // a new device pixel ratio (the window moved to another screen, the page
-  // zoomed) sizes the canvas again, whether or not the browser says so with a
-  // resize or a change of its resolution query.
+  // something (on the title and on the closing screen, where it quits), and
+  // Up beckons while the game asks to hold W (the forest walks); and a new
+  // device pixel ratio (the window moved to another screen, the page zoomed)
+  // sizes the canvas again, whether or not the browser says so with a resize
+  // or a change of its resolution query.
   let ratio = devicePixelRatio;
   const watch = () => {
     if (started && !$("touch").hidden && Module._tarnwick_shift_quits) {
-      const quits = Module._tarnwick_shift_quits() !== 0 && !Module._tarnwick_paused();
-      if ($("shift").hidden === quits) $("shift").hidden = !quits;
+      TouchKeys.showState(Module._tarnwick_shift_quits() !== 0 && !paused(), Module._tarnwick_asks_to_hold_up() !== 0);
     }
     if (devicePixelRatio !== ratio) {
       ratio = devicePixelRatio;
@@ -302,67 +315,8 @@
     return { left: (width - w) / 2, top: (height - h) / 2, width: w, height: h, scale };
   }
 
-  function place(element, left, top) {
-    element.style.left = `${Math.round(left)}px`;
-    element.style.top = `${Math.round(top)}px`;
-  }
-
   function layout() {
-    const p = picture();
-    const width = innerWidth, height = innerHeight;
-    const side = p.left, below = height - p.top - p.height;
-    // Keys a thumb can find (40 to 64 CSS pixels), as large as the bands
-    // beside or under the picture hold them.
-    const margin = 8;
-    const largest = Math.max(40, Math.min(64, Math.min(width, height) / 6));
-    const inSide = Math.min(largest, (side - 2 * margin) / 3);
-    const inBelow = Math.min(largest, (below - 2 * margin) / 3);
-    const where = inSide >= 40 ? "side" : inBelow >= 40 ? "below" : "over";
-    const key = where === "side" ? inSide : where === "below" ? inBelow : largest;
-    const pad = $("pad"), actions = $("actions");
-    pad.style.setProperty("--key", `${key}px`);
-    actions.style.setProperty("--key", `${key}px`);
-    const padSize = 3 * key, actionsWidth = 2.31 * key, actionsHeight = 2 * key;
-    if (where === "side") {
-      // On its side: in the bands beside the picture, low, under the thumbs.
-      place(pad, (side - padSize) / 2, height - padSize - margin * 2);
-      place(actions, width - side + (side - actionsWidth) / 2, height - actionsHeight - margin * 2);
-    } else if (where === "below") {
-      // Upright: under the picture.
-      place(pad, margin, p.top + p.height + (below - padSize) / 2);
-      place(actions, width - actionsWidth - margin, p.top + p.height + (below - actionsHeight) / 2);
-    } else {
-      // No room beside it: over the picture, clear of the band of thoughts
-      // (its lower quarter) and of the prompts (top centre).
-      const bandTop = p.top + 450 * p.scale;
-      place(pad, p.left + margin, bandTop - padSize - margin);
-      place(actions, p.left + p.width - actionsWidth - margin, bandTop - actionsHeight - margin);
-    }
-    const over = where === "over";
-    $("touch").classList.toggle("over", over);
-
-    // Upright on a touch screen: the card asking to turn it, above the picture.
-    const turn = $("turn");
-    const upright = height > width && (touchSeen || matchMedia("(pointer: coarse)").matches);
-    turn.hidden = !upright;
-    if (upright) {
-      const cardWidth = Math.min(width - 2 * margin, 96 * Math.max(1, Math.floor((width * 0.8) / 96)));
-      turn.style.width = `${cardWidth}px`;
-      place(turn, (width - cardWidth) / 2, Math.max(margin, (p.top - cardWidth / 4) / 2));
-    }
-
-    // The full-screen button outside the picture where there is room: in the
-    // right band, else under the picture, else over its top left corner
-    // (never the top right, where the captions stand).
-    const button = $("fullscreen"), size = 32;
-    if (side >= size + 16) place(button, width - size - 8, 8);
-    else if (below >= size + 16) place(button, width - size - 8, height - size - 8);
-    else place(button, p.left + 8, p.top + 8);
-    button.style.right = "auto";
-    // The pause button at the page's top left, or beside the full-screen
-    // button where that stands over the picture's corner.
-    if (side >= size + 16 || below >= size + 16) place($("pause"), 8, 8);
-    else place($("pause"), p.left + size + 24, p.top + 8);
+    TouchKeys.layout(picture(), touchSeen || matchMedia("(pointer: coarse)").matches);
   }
 
   addEventListener("resize", layout);

@@ -28,9 +28,11 @@ const types = {
 };
 
 // Serves a folder as any static host would: files by path under `mount`,
-// nothing else.
-export async function serve(dir, mount = "/") {
+// nothing else; `answer(name, response)`, when given, answers instead for
+// the paths it says true for.
+export async function serve(dir, mount = "/", answer = () => false) {
   const server = http.createServer((request, response) => {
+    if (answer(new URL(request.url, "http://host").pathname, response)) return;
     const name = decodeURIComponent(new URL(request.url, "http://host").pathname);
     const inside = name.startsWith(mount) ? name.slice(mount.length - 1) : "/..";
     const file = path.join(dir, inside.endsWith("/") ? `${inside}index.html` : inside);
@@ -131,11 +133,12 @@ export const phone = (width, height) =>
   ({ viewport: { width, height }, deviceScaleFactor: 3, hasTouch: true, isMobile: true });
 
 // Fingers on the screen, by Chromium's own touch events (which the page sees
-// as pointer events of a touch): down at (x, y) in CSS pixels, then up.
+// as pointer events of a touch): down at (x, y) in CSS pixels, moved, then up.
 export async function fingers(page) {
   const cdp = await page.context().newCDPSession(page);
   return {
     down: (x, y) => cdp.send("Input.dispatchTouchEvent", { type: "touchStart", touchPoints: [{ x, y }] }),
+    move: (x, y) => cdp.send("Input.dispatchTouchEvent", { type: "touchMove", touchPoints: [{ x, y }] }),
     up: () => cdp.send("Input.dispatchTouchEvent", { type: "touchEnd", touchPoints: [] }),
     async tap(x, y) {
       await this.down(x, y);

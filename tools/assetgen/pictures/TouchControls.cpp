@@ -35,9 +35,30 @@ Canvas ArrowKey(int dx, int dy) {
   return c;
 }
 
-Canvas WordKey(const char* word) {
-  Canvas c = KeyCap(30, 13);  // ENTER and SHIFT alike
-  DrawTextCentered(c, c.Width() / 2, 3, word, Dawn, 1, Ink);
+// ENTER: the word over a return arrow, on a cap near enough square that a
+// key as wide as a phone's narrow band beside the picture is still a thumb
+// high (30 by 24: 64 CSS pixels wide, 51 high).
+Canvas EnterKey() {
+  Canvas c = KeyCap(30, 24);
+  DrawTextCentered(c, c.Width() / 2, 4, "ENTER", Dawn, 1, Ink);
+  // The arrow, down from the right, then back to the left, to its head;
+  // shadowed as the letters are.
+  for (const auto& [shift, color] : {std::pair{1, Ink}, std::pair{0, Dawn}}) {
+    for (int y = 11; y <= 16; ++y) c.Set(20 + shift, y + shift, color);
+    for (int x = 9; x <= 20; ++x) c.Set(x + shift, 16 + shift, color);
+    for (int d = 1; d <= 2; ++d) {
+      c.Set(9 + d + shift, 16 - d + shift, color);
+      c.Set(9 + d + shift, 16 + d + shift, color);
+    }
+  }
+  return c;
+}
+
+// SHIFT: the word alone, on a smaller cap than ENTER's (the page shows it
+// smaller too, and well apart from it: it quits).
+Canvas ShiftKey() {
+  Canvas c = KeyCap(26, 20);
+  DrawTextCentered(c, c.Width() / 2, 6, "SHIFT", Dawn, 1, Ink);
   return c;
 }
 
@@ -61,8 +82,8 @@ void AddTouchControlPictures(std::vector<std::pair<const char*, Canvas>>& pictur
   pictures.emplace_back("key-right.png", ArrowKey(1, 0));
   pictures.emplace_back("key-up.png", ArrowKey(0, -1));
   pictures.emplace_back("key-down.png", ArrowKey(0, 1));
-  pictures.emplace_back("key-enter.png", WordKey("ENTER"));
-  pictures.emplace_back("key-shift.png", WordKey("SHIFT"));
+  pictures.emplace_back("key-enter.png", EnterKey());
+  pictures.emplace_back("key-shift.png", ShiftKey());
   pictures.emplace_back("turn.png", TurnCard());
 }
 
