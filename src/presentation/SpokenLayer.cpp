@@ -117,8 +117,9 @@ void SpokenLayer::AfterGameFrame(const GameState& state, const CaptionBoard* cap
 }
 
 void SpokenLayer::SayCards(const GameState& state, Speech* speech) {
-  // Once a hold: the card stays up until the hold ends.
-  const bool nextDay = state.NextDayHold && (edges_.nextDay || state.FadeAlpha >= 255);
+  // Drawn from the next frame while the hold keeps the black above 229; once
+  // a hold, since the card stays up until it ends.
+  const bool nextDay = state.NextDayHold && (edges_.nextDay || state.FadeAlpha > 229);
   if (nextDay && !edges_.nextDay) Say(speech, CardForTheEar(NextDayCard), true);
   edges_.nextDay = nextDay;
   if (state.GameOverShown && !edges_.gameOver) Say(speech, CardForTheEar(GameOverCard), true);
@@ -175,6 +176,7 @@ void SpokenLayer::SayMoments(const GameState& state, Speech* speech) {
   edge(edges_.ringing, state.PhoneRinging, Moment::PhoneRings, false);
   edge(edges_.receiver, state.BackgroundTexture == TelephoneUseTexture, Moment::LiftReceiver, false);
   edge(edges_.photo, state.PhotoShown, Moment::PhotoUp, false);
+  if (state.ThreatActive && !edges_.hiding) hidingFrom_ = scene;
   edge(edges_.hiding, state.ThreatActive, Moment::Hide, true);
   edge(edges_.found, state.ThreatActive && state.ThreatTimer <= 0, Moment::Found, true);
   // Once a stay in the closet: the second glimpse is the same figure.
@@ -196,15 +198,18 @@ void SpokenLayer::SayLine(const GameState& state, Speech* speech) {
 
 void SpokenLayer::SayPrompt(const GameState& state, Speech* speech) {
   // A prompt up for a single frame (a closing line's exit that the window
-  // takes back at once) is no prompt to the player: it must hold a frame.
-  const Prompt now = ShownPrompt(state);
-  if (now == Prompt::None) {
-    prompt_ = Prompt::None;
-  } else if (now == promptLastFrame_ && now != prompt_) {
-    prompt_ = now;
-    // Walking into it: the player should stop now, so it cuts in.
+  // takes back at once) is no prompt to the player: it must hold a frame. A
+  // prompt that stays up as the scene changes acts on something new.
+  const ShownPromptIn now{ShownPrompt(state), state.SceneIndex};
+  if (now.prompt == Prompt::None) {
+    promptSaid_ = {};
+  } else if (now == promptLastFrame_ && now != promptSaid_) {
+    promptSaid_ = now;
+    // Walking into it, or hiding (past the bed, where the warning was said):
+    // the player should act now, so it cuts in.
     const bool walking = state.BackgroundRect.x != lastX_;
-    Say(speech, PromptWords(state, now), walking || now == Prompt::ClickALot);
+    const bool hiding = state.ThreatActive && state.SceneIndex != hidingFrom_;
+    Say(speech, PromptWords(state, now.prompt), walking || hiding || now.prompt == Prompt::ClickALot);
   }
   promptLastFrame_ = now;
 }
