@@ -114,3 +114,35 @@ TEST(SpokenLayer, TheWarningToHideIsNotCutShortInBedButTheClosetsPromptCutsIn) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(SpokenLayer, ACaptionsWordsAreSaidAsItGoesUpAndAgainWhenItsSoundStartsOver) {
+  Spoken room([] { return StandingIn(69, CabinTVTexture, ScreenView); });
+  CaptionBoard board;
+  const auto said = [&] {
+    room.game.rec.speech.calls.clear();
+    room.layer.AfterGameFrame(room.game.state, &board, &room.game.rec.speech);
+    return room.game.rec.speech.Texts();
+  };
+  const auto entryOf = [](const char* file) {
+    for (std::size_t i = 0; i < CaptionTable.size(); ++i)
+      if (CaptionTable[i].file && std::string(CaptionTable[i].file) == file) return static_cast<int>(i);
+    return -1;
+  };
+  const int glass = entryOf(GlassShatterFile);
+  EXPECT_TRUE(said().empty());
+  board.shown[0] = {0, 0.0f, 0};  // the telephone's caption goes up
+  EXPECT_EQ(said(), std::vector<std::string>{"Telephone ringing"});
+  board.shown[0].seconds = 0.5f;
+  board.shown[1] = {glass, 0.0f, 0};  // a second one below it
+  EXPECT_EQ(said(), std::vector<std::string>{"Glass shatters"});
+  // The first goes; the second rises into its row: no news.
+  board.shown[0] = {glass, 0.1f, 0.5f};
+  board.shown[1] = {};
+  EXPECT_TRUE(said().empty());
+  board.shown[0].seconds = 0;  // its sound started over
+  EXPECT_EQ(said(), std::vector<std::string>{"Glass shatters"});
+}
+
+}  // namespace
