@@ -5,20 +5,20 @@
 #include "core/ScreenRects.h"
 #include "core/Sixtieths.h"
 
-Prompt PromptShown(const GameState& state) {
+Prompt ShownPrompt(const GameState& state) {
   if (state.ExitReady && !state.UseReady) return Prompt::Move;
   if (state.UseReady && !state.ExitReady && state.FishingActive) return Prompt::ClickALot;
   if (state.UseReady || (state.BrushingActive && !state.ExitReady && !state.FishingActive)) return Prompt::Use;
-  if (state.Animating && state.AnimationKind == ForestWalk) return Prompt::HoldW;
+  if (state.Animating && state.AnimationKind == ForestWalk) return Prompt::Walk;
   return Prompt::None;
 }
 
 void DrawPrompt(const GameState& state, Drawing& drawing) {
-  switch (PromptShown(state)) {
+  switch (ShownPrompt(state)) {
     case Prompt::Move: drawing.DrawTexture(MoveTexture, nullptr, PromptRect); break;
     case Prompt::ClickALot: drawing.DrawTexture(ClickALotTexture, nullptr, PromptRect); break;
     case Prompt::Use: drawing.DrawTexture(UseTexture, nullptr, PromptRect); break;
-    case Prompt::HoldW: drawing.DrawTexture(WalkTexture, nullptr, WalkPromptRect); break;
+    case Prompt::Walk: drawing.DrawTexture(WalkTexture, nullptr, WalkPromptRect); break;
     case Prompt::None: break;
   }
 }

@@ -2,10 +2,9 @@
 #include "platform/Platform.h"
 #include "core/GameState.h"
 
-enum class Prompt { None, Move, ClickALot, Use, HoldW };
-
 // At most one prompt: Move, click a lot, Use or hold W, by the first rule that holds.
-Prompt PromptShown(const GameState& state);
+enum class Prompt { None, Move, ClickALot, Use, Walk };
+Prompt ShownPrompt(const GameState& state);
 void DrawPrompt(const GameState& state, Drawing& drawing);
 
 // The toothbrush, lighter, water bottle, fishing rod and the photo.
