@@ -4,13 +4,14 @@
 // high, as wide as the band), no key over the picture; every key and button
 // 44 CSS pixels or more; none over the band of thoughts (the picture's lower
 // quarter) or the prompts (top centre); SHIFT smaller than ENTER, a key apart;
-// only the phone upright asked to turn. Prints where the keys went.
+// only the phone upright asked to turn; nothing over anything else. Prints
+// where the keys went.
 import { centre, fail, fingers, log, openPage, phone, waitUntil, webTest } from "./lib/browser.mjs";
 
 const screens = [["phone", 640, 360, 3], ["phone", 667, 375, 2], ["phone", 740, 360, 3], ["phone", 812, 375, 3],
   ["phone", 844, 390, 3], ["phone", 915, 412, 2.625], ["phone", 390, 844, 3], ["tablet", 1024, 768, 2],
   ["tablet", 768, 1024, 2], ["tablet", 1280, 800, 2], ["tablet", 800, 1280, 2]];
-const keys = ["#pad .up", "#pad .left", "#pad .right", "#pad .down", "#enter", "#shift", "#pause", "#fullscreen"];
+const keys = ["#pad .up", "#pad .left", "#pad .right", "#pad .down", "#enter", "#shift", "#here", "#pause", "#fullscreen"];
 const Least = 44;
 const overlap = (a, b) => Math.max(0, Math.min(a.x + a.w, b.x + b.w) - Math.max(a.x, b.x)) *
   Math.max(0, Math.min(a.y + a.h, b.y + b.h) - Math.max(a.y, b.y));
@@ -49,6 +50,10 @@ await webTest(async (browser, url) => {
       covered += overlap(box, p);
     }
     if ((await page.isVisible("#turn")) !== (kind === "phone" && upright)) fail(`${name}: the turn card shown wrongly`);
+    const turn = await page.locator("#turn").boundingBox();
+    for (const [i, a] of boxes.entries())
+      for (const b of boxes.slice(i + 1).concat(turn ? [{ key: "#turn", x: turn.x, y: turn.y, w: turn.width, h: turn.height }] : []))
+        if (overlap(a, b)) fail(`${name}: ${a.key} and ${b.key} overlap`);
     const [enter, shift] = [boxes[4], boxes[5]];
     if (shift.w * shift.h >= enter.w * enter.h || gap(shift, enter) < Least) fail(`${name}: SHIFT is too large or too near ENTER`);
     const where = overlap(boxes[1], p) ? "over the picture" : upright ? "under the picture" : "in the bands";

@@ -2,10 +2,11 @@
 // The page around the game: a cover, shown at once, that waits for a click or
 // a tap (a browser lets sound start only after one) while the code, the
 // pictures and the title's sounds come in (with a loading bar, if the player
-// is quicker), the full-screen button, and a last card when the game ends. The game itself draws into the canvas and
-// reads the keyboard through SDL. Besides: the other sounds, streamed in
-// while the game plays; keys for touch; a card asking to turn a phone held
-// upright; the canvas kept at the screen's own pixels.
+// is quicker), the full-screen button, and a last card when the game ends.
+// The game itself draws into the canvas and reads the keyboard through SDL.
+// Besides: the other sounds, streamed in while the game plays; what the game
+// says, for a screen reader and the browser's voice; keys for touch
+// (touch.js); the canvas kept at the screen's own pixels.
 (function () {
   const $ = (id) => document.getElementById(id);
   const show = (id) => {
@@ -56,6 +57,7 @@
       $("waiting").hidden = true;
       if (status === 0) {
         show("ended");
+        $("ended").focus();
       } else {
         $("log").textContent = logged.join("\n") || `exit status ${status}`;
         show("failed");
@@ -70,7 +72,38 @@
     onWaitingForSound: (waiting) => {
       $("waiting").hidden = !waiting;
     },
+    // What the game says (src/platform/WebSpeech.cpp).
+    onSpeech: (text, interrupt) => say(text, interrupt),
+    onSilence: () => say("", true),
+    onVoice: (on) => {
+      voiceOn = on && "speechSynthesis" in window;
+      if (!voiceOn && "speechSynthesis" in window) speechSynthesis.cancel();
+    },
   };
+
+  // ---- Speech ---------------------------------------------------------------
+  // Each text into the live regions, for the player's screen reader: a line
+  // in turn is added to the log (polite), one that cuts in replaces what
+  // waits and goes to the assertive region. With the voice on (the Spoken
+  // box, V, the menu), the browser says it too.
+  let voiceOn = false;
+  function say(text, interrupt) {
+    const log = $("said");
+    if (interrupt) {
+      log.replaceChildren();
+      $("said-now").replaceChildren();
+    }
+    if (text) {
+      const line = document.createElement("p");
+      line.textContent = text;
+      if (interrupt) $("said-now").replaceChildren(line);
+      else log.append(line);
+      while (log.childElementCount > 12) log.firstElementChild.remove();
+    }
+    if (!voiceOn) return;
+    if (interrupt) speechSynthesis.cancel();
+    if (text) speechSynthesis.speak(Object.assign(new SpeechSynthesisUtterance(text), { lang: "en" }));
+  }
 
   // ---- The sounds that come while the game plays --------------------------
   // sounds.data: a 4-byte length, a JSON list of {name, size}, then the
@@ -208,9 +241,11 @@
     }
     const begin = () => {
       show(null);
-      setTouch(tappedByTouch || touchSeen);
+      // A phone's screen reader clicks play without a touch the page sees.
+      setTouch(tappedByTouch || touchSeen || matchMedia("(pointer: coarse)").matches);
       $("pause").hidden = false;
       $("play").blur();
+      $("canvas").removeAttribute("aria-hidden");
       $("canvas").focus();
       layout();
       Module.callMain(args);
@@ -325,13 +360,15 @@
   // Keys that would scroll the page or press a button never do: they are the
   // game's (SDL holds back most keys' defaults itself; these never slip by).
   const gameKeys = new Set(["ArrowUp", "ArrowDown", "ArrowLeft", "ArrowRight", " ", "Enter", "PageUp", "PageDown",
-    "Home", "End", "Tab"]);
+    "Home", "End"]);
   window.addEventListener("keydown", (event) => {
     if ($("cover").hidden && gameKeys.has(event.key)) event.preventDefault();
   });
   // F11 is the browser's own full screen, as on any page (the canvas fills
-  // the page): it never reaches the game, which would hold it back.
+  // the page), and Tab moves on from the game, as from anything on a page (a
+  // screen reader's user is never kept in it): neither reaches the game,
+  // which would hold them back.
   window.addEventListener("keydown", (event) => {
-    if (event.key === "F11") event.stopImmediatePropagation();
+    if (event.key === "F11" || event.key === "Tab") event.stopImmediatePropagation();
   }, true);
 })();

@@ -14,7 +14,8 @@
 // Fingers: a key is held while a finger is on it. A finger that slides over
 // the pad holds the key under it (a rolling thumb turns from Left to Right).
 // A touch that lands just off a key is that key, or nothing next to SHIFT and
-// the two buttons: never a tap on the picture, which is Return.
+// the two buttons: never a tap on the picture, which is Return. A screen
+// reader's double tap on a key is a short press of it.
 const TouchKeys = (function () {
   const $ = (id) => document.getElementById(id);
   const Least = 44;  // the smallest key or button a finger is given (CSS pixels)
@@ -34,11 +35,13 @@ const TouchKeys = (function () {
   const Directions = ["up", "left", "right", "down"];
 
   const rect = (x, y, w, h) => ({ x, y, w, h });
+  // On whole pixels, edge by edge, so that keys side by side stay so.
   const setRect = (element, r) => {
-    element.style.left = `${Math.round(r.x)}px`;
-    element.style.top = `${Math.round(r.y)}px`;
-    element.style.width = `${Math.round(r.w)}px`;
-    element.style.height = `${Math.round(r.h)}px`;
+    const [left, top] = [Math.round(r.x), Math.round(r.y)];
+    element.style.left = `${left}px`;
+    element.style.top = `${top}px`;
+    element.style.width = `${Math.round(r.x + r.w) - left}px`;
+    element.style.height = `${Math.round(r.y + r.h) - top}px`;
   };
 
   // Where everything goes for a screen `width` by `height` with the picture
@@ -69,30 +72,34 @@ const TouchKeys = (function () {
 
     const at = { where, key };
     const padW = pad.w * key, padH = pad.h * key;
+    const HereGap = 2 * Margin;  // "what is here" (Space) to ENTER: a slip is either, harmlessly
     let enterW = 1.75 * key;
-    let padAt, enterAt, shiftAt;
+    let padAt, enterAt, shiftAt, hereAt;
     const shiftW = (e) => Math.max(Least / ShiftShape, 0.75 * e);
+    const above = (r, gap, w, h) => rect(r.x + (r.w - w) / 2, r.y - gap - h, w, h);
+    at.buttons = [rect(Margin, Margin, button, button), rect(width - Margin - button, Margin, button, button)];
     if (where === "side") {
-      // Low in the bands, under the thumbs.
+      // Low in the bands, under the thumbs; SHIFT high in the right one.
       const room = side - 2 * Margin;
       enterW = Math.min(enterW, room);
       const sw = Math.min(shiftW(enterW), room);
       padAt = rect((side - padW) / 2, height - Margin - padH, padW, padH);
       enterAt = rect(width - side / 2 - enterW / 2, height - Margin - enterW * EnterShape, enterW, enterW * EnterShape);
+      hereAt = above(enterAt, HereGap, key, key);
       shiftAt = rect(width - side / 2 - sw / 2, 2 * Margin + button, sw, sw * ShiftShape);
-      at.buttons = [rect(Margin, Margin, button, button), rect(width - Margin - button, Margin, button, button)];
     } else if (where === "below") {
+      // The pad at the left, ENTER at the right, "what is here" above it (or
+      // beside it in a low band); SHIFT in the band above the picture, under
+      // the full-screen button, where it fits.
       const top = p.top + p.height, room = below - 2 * Margin;
       enterW = Math.min(enterW, room / EnterShape);
       const enterH = enterW * EnterShape, sw = shiftW(enterW), sh = sw * ShiftShape;
       padAt = rect(Margin, top + (below - padH) / 2, padW, padH);
       enterAt = rect(width - Margin - enterW, height - Margin - enterH, enterW, enterH);
-      // Above ENTER where the band is tall enough to keep a key's gap
-      // between them, else to its left.
-      shiftAt = room >= enterH + Least + sh
-        ? rect(width - Margin - sw, top + Margin, sw, sh)
-        : rect(enterAt.x - Least - sw, height - Margin - sh, sw, sh);
-      at.buttons = [rect(Margin, Margin, button, button), rect(width - Margin - button, Margin, button, button)];
+      hereAt = room >= enterH + HereGap + key ? above(enterAt, HereGap, key, key)
+        : rect(enterAt.x - HereGap - key, height - Margin - key, key, key);
+      shiftAt = p.top >= 3 * Margin + button + sh ? rect(width - Margin - sw, 2 * Margin + button, sw, sh)
+        : rect(Math.min(enterAt.x, hereAt.x) - Least - sw, height - Margin - sh, sw, sh);
     } else {
       // Over the picture, above its band of thoughts (its lower quarter),
       // at its sides, away from the prompts (top centre) and the captions
@@ -102,7 +109,9 @@ const TouchKeys = (function () {
       const enterH = enterW * EnterShape, sw = shiftW(enterW);
       padAt = rect(p.left + Margin, bandTop - Margin - padH, padW, padH);
       enterAt = rect(p.left + p.width - Margin - enterW, bandTop - Margin - enterH, enterW, enterH);
-      shiftAt = rect(p.left + p.width - Margin - sw, enterAt.y - Least - sw * ShiftShape, sw, sw * ShiftShape);
+      hereAt = above(enterAt, HereGap, key, key);
+      shiftAt = above(hereAt, Least, sw, sw * ShiftShape);
+      shiftAt.x = enterAt.x + enterAt.w - sw;
       at.buttons = [rect(p.left + Margin, p.top + Margin, button, button),
         rect(p.left + 2 * Margin + button, p.top + Margin, button, button)];
     }
@@ -112,12 +121,14 @@ const TouchKeys = (function () {
       at.keys[name] = rect(padAt.x + pad[name][0] * key, padAt.y + pad[name][1] * key, key, key);
     at.enter = enterAt;
     at.shift = shiftAt;
+    at.here = hereAt;
 
     // Held upright, a phone whose picture is small asks to be turned: a card
     // between the buttons, above the picture. A tablet plays upright well.
     if (height > width && p.width < 520) {
       const cardW = Math.max(96, Math.min(width - 2 * (button + 2 * Margin), 96 * Math.floor((width * 0.8) / 96)));
       at.turn = rect((width - cardW) / 2, Math.max(Margin, (p.top - cardW / 4) / 2), cardW, cardW / 4);
+      if (at.turn.y < shiftAt.y + shiftAt.h && shiftAt.x < at.turn.x + cardW) at.turn.y = shiftAt.y + shiftAt.h + Margin;
     }
     return at;
   }
@@ -132,6 +143,7 @@ const TouchKeys = (function () {
     setRect($("enter"), at.enter);
     setRect($("actions"), at.enter);
     setRect($("shift"), at.shift);
+    setRect($("here"), at.here);
     $("touch").classList.toggle("over", at.where === "over");
     setRect($("pause"), at.buttons[0]);
     setRect($("fullscreen"), at.buttons[1]);
@@ -182,10 +194,12 @@ const TouchKeys = (function () {
     }
   }
 
+  let lastLift = -Infinity;
   function lift(event) {
     if (!fingers.has(event.pointerId)) return;
     hold(event.pointerId, null);
     fingers.delete(event.pointerId);
+    lastLift = performance.now();
     event.preventDefault();
   }
 
@@ -215,6 +229,14 @@ const TouchKeys = (function () {
     }, true);
     addEventListener("pointerup", lift, true);
     addEventListener("pointercancel", lift, true);
+    // A click with no finger of ours behind it (a screen reader's double tap,
+    // a mouse): a short press, held long enough for the game to turn a little.
+    for (const key of keys)
+      key.addEventListener("click", () => {
+        if (performance.now() - lastLift < 600) return;
+        press(Number(key.dataset.key), true);
+        setTimeout(() => press(Number(key.dataset.key), false), 300);
+      });
   }
 
   // Every finger let go (the keys hidden for a keyboard).

@@ -62,6 +62,14 @@ Canvas ShiftKey() {
   return c;
 }
 
+// "What is here, and which way" (the Space key, for a player who plays by
+// ear): a question mark, on an arrow key's cap.
+Canvas HereKey() {
+  Canvas c = KeyCap(16, 16);
+  DrawTextCentered(c, 8, 2, "?", Dawn, 2, Ink);
+  return c;
+}
+
 // A phone on its side beside the words.
 Canvas TurnCard() {
   Canvas c(96, 24, Clear);
@@ -84,6 +92,7 @@ void AddTouchControlPictures(std::vector<std::pair<const char*, Canvas>>& pictur
   pictures.emplace_back("key-down.png", ArrowKey(0, 1));
   pictures.emplace_back("key-enter.png", EnterKey());
   pictures.emplace_back("key-shift.png", ShiftKey());
+  pictures.emplace_back("key-here.png", HereKey());
   pictures.emplace_back("turn.png", TurnCard());
 }
 
