@@ -2,8 +2,8 @@
 // above another in the narrow bands), read where the page hands the game its
 // keys: taps on and just off ENTER on the title go on and never quit; a thumb
 // rolling from Left onto Right turns right; a touch on the picture a few
-// pixels off a key is that key, not Return; Up beckons while the game asks to
-// hold W.
+// pixels off a key is that key, not Return; a click with no finger (a screen
+// reader's double tap) presses a key; Up beckons while the game asks to hold W.
 import { centre, fail, fingers, log, openPage, phone, waitForScreen, waitUntil, webTest } from "./lib/browser.mjs";
 import { bandShown, pictureOf, showsPicture } from "./lib/screen.mjs";
 
@@ -42,6 +42,11 @@ await webTest(async (browser, url) => {
   if (key.x + key.width + 12 <= rect.left) fail("12 pixels off the key is not on the picture");
   await finger.tap(key.x + key.width + 12, key.y + key.height / 2);
   await expect("+79 -79", "a tap on the picture 12 pixels off Right");
+
+  await page.waitForTimeout(1000);  // past the 0.6 s in which a click is the lifted finger's own
+  await page.evaluate(() => document.getElementById("here").click());  // a screen reader's double tap
+  await waitUntil(5, "the clicked key let go", () => page.evaluate(() => window.pressed.includes("-44")));
+  await expect("+44 -44", "a click on what is here, with no finger");
 
   await page.evaluate(() => (Module._tarnwick_asks_to_hold_up = () => 1));
   await waitUntil(5, "Up beckoning while the game asks to hold W", () => page.evaluate(() =>

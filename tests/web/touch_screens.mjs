@@ -1,11 +1,11 @@
 // The keys for touch on common phones on their side, a phone upright and two
 // tablets both ways, on the title (every key and SHIFT shown): beside a band
 // that holds a 44-pixel key (with 8 pixels either side, and SHIFT, wider than
-// high, as wide as the band), no key over the picture; every key and button
-// 44 CSS pixels or more; none over the band of thoughts (the picture's lower
-// quarter) or the prompts (top centre); SHIFT smaller than ENTER, a key apart;
-// only the phone upright asked to turn; nothing over anything else. Prints
-// where the keys went.
+// high, as wide as the band), no key over the picture; every key and button,
+// and the cover's boxes, 44 CSS pixels or more; none over the band of
+// thoughts (the picture's lower quarter) or the prompts (top centre); SHIFT
+// smaller than ENTER, a key apart; only the phone upright asked to turn;
+// nothing over anything else. Prints where the keys went.
 import { centre, fail, fingers, log, openPage, phone, waitUntil, webTest } from "./lib/browser.mjs";
 
 const screens = [["phone", 640, 360, 3], ["phone", 667, 375, 2], ["phone", 740, 360, 3], ["phone", 812, 375, 3],
@@ -21,6 +21,8 @@ const size = (box) => `${Math.round(box.w)} x ${Math.round(box.h)}`;
 await webTest(async (browser, url) => {
   const { page, errors } = await openPage(browser, url, phone(844, 390));
   await waitUntil(120, "the cover, ready", () => page.isVisible("#cover.ready"));
+  for (const box of await page.locator("#options label").all())
+    if (Math.min((await box.boundingBox()).width, (await box.boundingBox()).height) < Least) fail("a box on the cover is small");
   await (await fingers(page)).tap(...(await centre(page, "#play")));
   await waitUntil(60, "SHIFT on the title", () => page.isVisible("#shift"));
   const cdp = await page.context().newCDPSession(page);
