@@ -1,14 +1,18 @@
 // Whether a screen reader runs on a Linux desktop: the accessibility bus's
 // launcher (org.a11y.Bus on the session bus) keeps ScreenReaderEnabled, which
 // Orca sets while it runs. Asked once at start-up, through libdbus: a small C
-// library that every desktop has, with a plain blocking call and a timeout of
-// its own, and no thread or main loop left behind.
+// library that every desktop has (Orca's bus runs on it), with plain blocking
+// calls and no main loop or thread of its own to leave behind.
 #if !defined(_WIN32) && !defined(__EMSCRIPTEN__)
 #include <dbus/dbus.h>
 #include <sys/stat.h>
 
+#include <chrono>
 #include <cstdlib>
+#include <future>
+#include <memory>
 #include <string>
+#include <thread>
 
 #include "platform/SystemSpeech.h"
 
@@ -28,19 +32,6 @@ std::string SessionBusAddress() {
   struct stat status {};
   if (stat(socket.c_str(), &status) != 0 || !S_ISSOCK(status.st_mode)) return {};
   return "unix:path=" + socket;
-}
-
-// Every first message to the bus is Hello; libdbus's own dbus_bus_register
-// would wait 25 seconds for a bus that hangs.
-bool Register(DBusConnection* bus) {
-  DBusMessage* hello = dbus_message_new_method_call("org.freedesktop.DBus", "/org/freedesktop/DBus",
-                                                    "org.freedesktop.DBus", "Hello");
-  if (!hello) return false;
-  DBusMessage* answer = dbus_connection_send_with_reply_and_block(bus, hello, AnswerWaitMs, nullptr);
-  dbus_message_unref(hello);
-  if (!answer) return false;
-  dbus_message_unref(answer);
-  return true;
 }
 
 bool AskScreenReaderEnabled(DBusConnection* bus) {
@@ -66,16 +57,27 @@ bool AskScreenReaderEnabled(DBusConnection* bus) {
   return enabled;
 }
 
+bool AskTheBus(const std::string& address) {
+  DBusConnection* bus = dbus_connection_open_private(address.c_str(), nullptr);
+  if (!bus) return false;
+  const bool enabled = dbus_bus_register(bus, nullptr) && AskScreenReaderEnabled(bus);
+  dbus_connection_close(bus);
+  dbus_connection_unref(bus);
+  return enabled;
+}
+
 }  // namespace
 
 bool SystemScreenReaderRunning() {
   const std::string address = SessionBusAddress();
   if (address.empty()) return false;
-  DBusConnection* bus = dbus_connection_open_private(address.c_str(), nullptr);
-  if (!bus) return false;
-  const bool enabled = Register(bus) && AskScreenReaderEnabled(bus);
-  dbus_connection_close(bus);
-  dbus_connection_unref(bus);
-  return enabled;
+  // A bus that takes the connection and then never answers holds libdbus
+  // past its own timeouts (while it authenticates): the question goes on a
+  // thread, which is left to the process's end if it gets no answer in time.
+  auto answer = std::make_shared<std::promise<bool>>();
+  std::future<bool> enabled = answer->get_future();
+  std::thread([answer, address] { answer->set_value(AskTheBus(address)); }).detach();
+  if (enabled.wait_for(std::chrono::milliseconds(AnswerWaitMs)) != std::future_status::ready) return false;
+  return enabled.get();
 }
 #endif

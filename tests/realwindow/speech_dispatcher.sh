@@ -8,7 +8,7 @@
 # it into the bedroom) and quitting at once on SIGTERM.
 source "$(dirname "$0")/lib/xvfb.bash"
 
-STANDIN="$BUILD_DIR/tarnwick_speech_standin"
+STANDIN="$(dirname "$0")/tools/speech_service_standin.py"
 LINES="$(dirname "$0")/../record/DialogueLines.h"
 SOCKET="$WORK_DIR/speechd.sock"
 RECORD="$WORK_DIR/spoken.txt"
@@ -22,7 +22,7 @@ standin() {
   [ -z "$STANDIN_PID" ] || kill "$STANDIN_PID" 2>/dev/null
   rm -f "$SOCKET"
   : >"$RECORD"
-  "$STANDIN" "$SOCKET" "$RECORD" "$@" &
+  python3 "$STANDIN" "$SOCKET" "$RECORD" "$@" &
   STANDIN_PID=$!
   wait_until 30 "the stand-in's socket" test -S "$SOCKET"
 }
