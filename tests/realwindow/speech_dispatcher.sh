@@ -5,7 +5,8 @@
 # in order, as the record of the story's lines has them. A service that is
 # missing, one that closes its socket mid-game and one that stops answering
 # each leave one line on stderr, and the game playing on (Return still takes
-# it into the bedroom) and quitting at once on SIGTERM.
+# it into the bedroom) and quitting at once on SIGTERM; so does one that
+# never answers at all.
 source "$(dirname "$0")/lib/xvfb.bash"
 
 STANDIN="$(dirname "$0")/tools/speech_service_standin.py"
@@ -90,7 +91,8 @@ quits_promptly "no service"
 log "without a service: $(grep '^tarnwick: ' "$GAME_LOG")"
 
 # A service that dies (closes its socket) once it has had one text, and one
-# that stops answering.
+# that stops answering; then one that never answers at all, which holds the
+# game's connection in its greeting for good.
 for ending in close-after hang-after; do
   standin "$ending" 1
   game_with_speech
@@ -102,4 +104,9 @@ for ending in close-after hang-after; do
   [ "$(tarnwick_lines)" -eq 1 ] || fail "$ending: more than one line about the service"
   log "$ending: $(grep '^tarnwick: ' "$GAME_LOG")"
 done
+standin hang-after 0
+game_with_speech
+wait_for_window 60
+return_into_bedroom never-answering
+quits_promptly "a service that never answers"
 log "PASS"
