@@ -30,7 +30,7 @@ struct SpeechThread::Shared {
 
 namespace {
 
-void Speak(const std::shared_ptr<SpeechThread::Shared>& shared) {
+void SpeakInTurn(const std::shared_ptr<SpeechThread::Shared>& shared) {
   std::unique_ptr<Voice> voice;
   bool open = false;
   bool told = false;
@@ -99,10 +99,12 @@ SpeechThread::~SpeechThread() {
 
 void SpeechThread::StartThread() {
   started_ = true;
-  shared_->thread = std::thread(Speak, shared_);
+  shared_->thread = std::thread(SpeakInTurn, shared_);
 }
 
 void SpeechThread::Say(std::string_view text, bool interrupt) {
+  // An empty text is nothing to say (and a service may refuse it).
+  if (text.empty()) return;
   if (!started_) StartThread();
   {
     std::lock_guard lock(shared_->mutex);
