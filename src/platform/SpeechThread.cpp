@@ -103,8 +103,12 @@ void SpeechThread::StartThread() {
 }
 
 void SpeechThread::Say(std::string_view text, bool interrupt) {
-  // An empty text is nothing to say (and a service may refuse it).
-  if (text.empty()) return;
+  // An empty text is nothing to say (and a service may refuse it); an
+  // interrupting one still stops what is said.
+  if (text.empty()) {
+    if (interrupt) Silence();
+    return;
+  }
   if (!started_) StartThread();
   {
     std::lock_guard lock(shared_->mutex);
