@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # The real game speaks through Speech Dispatcher, here a stand-in of ours on
 # the socket that SPEECHD_ADDRESS names, which records each text it is sent.
-# With --speech the title's words arrive, and after Return the first thoughts,
-# in order, as the record of the story's lines has them. A service that is
-# missing, one that closes its socket mid-game and one that stops answering
-# each leave one line on stderr, and the game playing on (Return still takes
-# it into the bedroom) and quitting at once on SIGTERM; so does one that
-# never answers at all.
+# Without --speech it never connects. With --speech the title's words arrive,
+# and after Return the first thoughts, in order, as the record of the story's
+# lines has them. A service that is missing, one that closes its socket
+# mid-game and one that stops answering each leave one line on stderr, and the
+# game playing on (Return still takes it into the bedroom) and quitting at once
+# on SIGTERM; so does one that never answers at all.
 source "$(dirname "$0")/lib/xvfb.bash"
 
 STANDIN="$(dirname "$0")/tools/speech_service_standin.py"
@@ -60,8 +60,15 @@ quits_promptly() {
 xvfb_start
 assets_link_dir
 
-# The title, then the first thoughts, spoken in order.
+# Without --speech the game never reaches the service.
 standin
+game_start "$RUN_DIR"
+wait_for_window 60
+wait_for_screen 60 title-unspoken title_shown
+quits_promptly "speech off"
+[ ! -s "$RECORD" ] || fail "with speech off the game reached the service: $(cat "$RECORD")"
+
+# The title, then the first thoughts, spoken in order.
 game_with_speech
 wait_for_window 60
 wait_until 60 "the title's words said" title_said
@@ -97,7 +104,7 @@ for ending in close-after hang-after; do
   standin "$ending" 1
   game_with_speech
   wait_for_window 60
-  wait_until 60 "a text reaching the service" test -s "$RECORD"
+  wait_until 60 "a text reaching the service" grep -q " SPEAK " "$RECORD"
   return_into_bedroom "$ending"
   wait_until 60 "one line about the lost service ($ending)" one_line_naming "Speech Dispatcher"
   quits_promptly "$ending"

@@ -4,6 +4,7 @@ game's voice on Linux: it listens on a UNIX socket (the path that
 SPEECHD_ADDRESS names as unix_socket:PATH), answers the SSIP protocol as far
 as libspeechd needs it, and writes each text it is sent to a record, one a
 line, with the moment it arrived (CLOCK_MONOTONIC, nanoseconds):
+    <ns> CONNECT
     <ns> SPEAK <text>
     <ns> CANCEL
   speech_service_standin.py SOCKET RECORD [answer | close-after N | hang-after N]
@@ -70,6 +71,7 @@ def main():
         for key, _ in watch.select(timeout=1):
             if key.fileobj is listener:
                 client, _ = listener.accept()
+                note("CONNECT")
                 clients[client] = {"bytes": b"", "text": None}
                 if not hung():
                     watch.register(client, selectors.EVENT_READ)
