@@ -29,11 +29,15 @@ depends=$(field Depends)
 log "Depends: $depends"
 # The libraries the game links, each as a versioned dependency; and not the
 # image library, which the game does not use.
-for lib in libc6 libsdl2-2.0-0 libpng16-16 libstdc++6; do
+for lib in libc6 libsdl2-2.0-0 libpng16-16 libstdc++6 libspeechd2 libdbus-1-3; do
   tr ',' '\n' <<<"$depends" | sed 's/^ *//' | grep -qF "$lib (>= " || fail "Depends lacks a versioned $lib: $depends"
 done
 grep -q 'libsdl2-image' <<<"$depends" && fail "Depends names SDL2_image, which the game does not link"
 ldd "$GAME_BINARY" | grep -q 'libSDL2_image' && fail "the game links SDL2_image"
+# The voice needs the speech service running, with a synthesiser: recommended,
+# so that a player who wants no voice can leave them out.
+[ "$(field Recommends)" = "speech-dispatcher, speech-dispatcher-espeak-ng" ] ||
+  fail "Recommends is '$(field Recommends)', not the speech service and its voice"
 size=$(field Installed-Size)
 unpacked_kb=$(dpkg-deb --fsys-tarfile "$deb" | tar -t -v | awk '{ k += int(($3 + 1023) / 1024) } END { print k }')
 [ "$size" -ge "$unpacked_kb" ] && [ "$size" -le $((unpacked_kb + 64)) ] ||
