@@ -40,7 +40,7 @@ tarnwick_windows_deps() {
     echo "windows: the versions of SDL, libpng, zlib or MinGW are unknown: are their packages installed?" >&2
     return 1
   fi
-  key="sdl2-${sdl}_libpng-${png}_zlib-${zlib}_mingw-${gcc}"
+  key="sdl2-${sdl}_libpng-${png}_zlib-${zlib}_mingw-${gcc}_$(tarnwick_recipe tarnwick_build_windows_deps)"
   key=${key//[:~+]/_}
   cache=${XDG_CACHE_HOME:-$HOME/.cache}/tarnwick/windows-deps
   prefix=$cache/$key
@@ -62,8 +62,9 @@ tarnwick_build_windows_deps() {
     rm -rf "$prefix.partial"
     tarnwick_step mkdir -p "$prefix.partial"
     local out=$prefix.partial
+    # The sources' paths a library keeps name the source package alone.
     local cross=(-G Ninja -DCMAKE_TOOLCHAIN_FILE="$tarnwick_windows_toolchain" -DCMAKE_BUILD_TYPE=Release
-      -DCMAKE_INSTALL_PREFIX="$out")
+      -DCMAKE_INSTALL_PREFIX="$out" -DCMAKE_C_FLAGS="-ffile-prefix-map=$work/src/=")
 
     # Static, against MinGW's own static zlib.
     tarnwick_step cmake -S "$work/src"/libpng1.6-*/ -B "$work/png" "${cross[@]}" \
@@ -100,7 +101,7 @@ tarnwick_build_windows() {
   local source=$1 native=$2 deps
   shift 2
   deps=$(tarnwick_windows_deps) || return 1
-  tarnwick_build_targets "$native" assets tarnwick_icon || return 1
+  tarnwick_build_targets "$native" assets tarnwick_icon tarnwick_usage || return 1
   if [ ! -f "$native/windows/CMakeCache.txt" ]; then
     # As the native build is optimised, for figures that compare.
     cmake -S "$source" -B "$native/windows" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$tarnwick_windows_toolchain" \
@@ -110,6 +111,22 @@ tarnwick_build_windows() {
     cmake "$native/windows" -DTARNWICK_WINDOWS_DEPS="$deps" "$@" >/dev/null || return 1
   fi
   cmake --build "$native/windows" --target tarnwick
+}
+
+# The zip's README.txt: windows/README.txt, with the README's first paragraph
+# (what the game is) and the very usage Tarnwick.exe --help prints, made by
+# the same code in the native build, so that neither can drift from the game:
+# tarnwick_windows_readme <source> <native build> <version>
+tarnwick_windows_readme() {
+  local source=$1 build=$2 version=$3 about usage
+  about=$(awk 'NR > 2 && /^$/ { exit } NR > 2' "$source/README.md" | fmt -w 78) || return 1
+  usage=$("$build/tools/usage/tarnwick_usage" windows '%APPDATA%\Tarnwick\settings.conf') || return 1
+  # From the environment, where awk reads no backslash as an escape.
+  TITLE="Tarnwick $version for Windows" ABOUT=$about USAGE=$usage awk '
+    $0 == "@TITLE@" { title = ENVIRON["TITLE"]; print title; gsub(/./, "=", title); print title; next }
+    $0 == "@ABOUT@" { print ENVIRON["ABOUT"]; next }
+    $0 == "@USAGE@" { print ENVIRON["USAGE"]; next }
+    { print }' "$source/windows/README.txt"
 }
 
 # Text for Notepad: Windows' line ends.
@@ -139,7 +156,7 @@ tarnwick_package_windows() {
     SOURCE_DATE_EPOCH=0 x86_64-w64-mingw32-strip -o "$stage/Tarnwick.exe" "$build/windows/Tarnwick.exe"
     (cd "$build" && find Assets -type f ! -name .generated -print0 | sort -z |
       while IFS= read -r -d '' file; do install -D -m 644 "$file" "$stage/$file"; done)
-    sed "s/@VERSION@/$version/" "$source/windows/README.txt" | tarnwick_crlf >"$stage/README.txt"
+    tarnwick_windows_readme "$source" "$build" "$version" | tarnwick_crlf >"$stage/README.txt"
     # The game's terms, then those of the libraries linked into the .exe, as
     # Debian's copies of them state them.
     tarnwick_crlf "$source/packaging/debian/copyright" >"$stage/Licences/Tarnwick.txt"

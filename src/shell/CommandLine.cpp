@@ -75,10 +75,10 @@ GameOptions OptionsForRun(GameOptions kept, const LaunchRequest& request) {
 std::string UsageText(const std::string& settingsPlace, UsageSystem system) {
   const std::string whereAssetsLie =
       system == UsageSystem::Windows
-          ? "the Assets folder in the working directory, or else from the one beside\n"
-            "Tarnwick.exe.\n"
-          : "Assets/ in the working directory (the installed launcher starts it where\n"
-            "they lie).\n";
+          ? "letterboxed to the display, and reads its pictures and sounds from the Assets\n"
+            "folder in the working directory, or else from the one beside Tarnwick.exe.\n"
+          : "letterboxed to the display, and reads its pictures and sounds from Assets/ in\n"
+            "the working directory (the installed launcher starts it where they lie).\n";
   const std::string kept =
       settingsPlace.empty()
           ? "What is chosen in the pause menu holds for the run only: with no home folder\n"
@@ -90,8 +90,8 @@ std::string UsageText(const std::string& settingsPlace, UsageSystem system) {
   return "Usage: tarnwick [--windowed] [--[no-]captions] [--[no-]reduce-flashing] [--[no-]speech]\n"
          "       tarnwick -h | --help | --version\n"
          "\n"
-         "A short first-person horror adventure. It opens full screen, with the picture\n"
-         "letterboxed to the display, and reads its pictures and sounds from " + whereAssetsLie +
+         "A short first-person horror adventure. It opens full screen, with the picture\n" +
+         whereAssetsLie +
          "\n"
          "Options:\n"
          "  --windowed          play in an 800 by 600 window that can be resized\n"

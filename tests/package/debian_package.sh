@@ -71,6 +71,9 @@ log "lintian: no errors, no warnings"
 # --- the unpacked tree: validators and the manual page
 scratch="$WORK_DIR/scratch root"
 dpkg-deb -x "$deb" "$scratch" || fail "dpkg-deb -x failed"
+dpkg-deb -e "$deb" "$WORK_DIR/control" || fail "dpkg-deb -e failed"
+bash "$source_dir/tests/package/lib/machine_free.sh" "$source_dir" "$BUILD_DIR" "the Debian package" "$scratch" \
+  "$WORK_DIR/control" || fail "the package holds something of the machine that built it"
 appstreamcli validate --no-net "$scratch/$metainfo" >"$WORK_DIR/appstream.log" 2>&1 ||
   { cat "$WORK_DIR/appstream.log" >&2; fail "appstreamcli does not accept the metainfo"; }
 for tag in '<content_rating type="oars-1.1">' '<screenshot' '<launchable type="desktop-id">tarnwick.desktop</launchable>'; do

@@ -46,7 +46,7 @@ TEST(CommandLine, HelpSpeaksOfTheSystemItRunsOnAndOfASettingsPlaceOrNone) {
   const std::string windows = UsageText("C:\\Users\\p\\AppData\\Roaming\\Tarnwick\\settings.conf", UsageSystem::Windows);
   EXPECT_NE(linux.find("launcher"), std::string::npos);
   EXPECT_EQ(windows.find("launcher"), std::string::npos) << "Windows has no launcher";
-  EXPECT_NE(windows.find("beside\nTarnwick.exe"), std::string::npos);
+  EXPECT_NE(windows.find("beside Tarnwick.exe"), std::string::npos);
   EXPECT_NE(windows.find("\n  C:\\Users\\p\\AppData\\Roaming\\Tarnwick\\settings.conf\n"), std::string::npos);
   const std::string nowhere = UsageText("", UsageSystem::Linux);
   EXPECT_EQ(nowhere.find("kept for the next time"), std::string::npos);
