@@ -98,6 +98,16 @@ grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/
   "$scratch/usr/share/doc/tarnwick/copyright" || fail "the copyright file is not machine-readable"
 log "metainfo, desktop entry, manual page, changelog and copyright"
 
+# --- the same package from another source folder and another build folder
+other="$WORK_DIR/elsewhere entirely"
+mkdir -p "$other/source" "$other/build"
+cp -r "$source_dir/scripts" "$source_dir/packaging" "$other/source/"
+cp -r "$BUILD_DIR/tarnwick" "$BUILD_DIR/Assets" "$BUILD_DIR/icons" "$other/build/"
+TARNWICK_BUILD_DIR="$other/build" "$other/source/scripts/package" >"$WORK_DIR/again.log" 2>&1 ||
+  { cat "$WORK_DIR/again.log" >&2; fail "scripts/package from another folder failed"; }
+cmp -s "$deb" "$(tail -n 1 "$WORK_DIR/again.log")" || fail "the same build packed in another folder gives other bytes"
+log "the same bytes packed in another folder"
+
 # --- the game from the unpacked tree, through its launcher, from elsewhere
 xvfb_start
 GAME_BINARY="$scratch/usr/games/tarnwick"
