@@ -5,15 +5,21 @@
 #include "core/ScreenRects.h"
 #include "core/Sixtieths.h"
 
+Prompt ShownPrompt(const GameState& state) {
+  if (state.ExitReady && !state.UseReady) return Prompt::Move;
+  if (state.UseReady && !state.ExitReady && state.FishingActive) return Prompt::ClickALot;
+  if (state.UseReady || (state.BrushingActive && !state.ExitReady && !state.FishingActive)) return Prompt::Use;
+  if (state.Animating && state.AnimationKind == ForestWalk) return Prompt::Walk;
+  return Prompt::None;
+}
+
 void DrawPrompt(const GameState& state, Drawing& drawing) {
-  if (state.ExitReady && !state.UseReady) {
-    drawing.DrawTexture(MoveTexture, nullptr, PromptRect);
-  } else if (state.UseReady && !state.ExitReady && state.FishingActive) {
-    drawing.DrawTexture(ClickALotTexture, nullptr, PromptRect);
-  } else if (state.UseReady || (state.BrushingActive && !state.ExitReady && !state.FishingActive)) {
-    drawing.DrawTexture(UseTexture, nullptr, PromptRect);
-  } else if (state.Animating && state.AnimationKind == ForestWalk) {
-    drawing.DrawTexture(WalkTexture, nullptr, WalkPromptRect);
+  switch (ShownPrompt(state)) {
+    case Prompt::Move: drawing.DrawTexture(MoveTexture, nullptr, PromptRect); break;
+    case Prompt::ClickALot: drawing.DrawTexture(ClickALotTexture, nullptr, PromptRect); break;
+    case Prompt::Use: drawing.DrawTexture(UseTexture, nullptr, PromptRect); break;
+    case Prompt::Walk: drawing.DrawTexture(WalkTexture, nullptr, WalkPromptRect); break;
+    case Prompt::None: break;
   }
 }
 

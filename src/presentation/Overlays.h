@@ -3,6 +3,8 @@
 #include "core/GameState.h"
 
 // At most one prompt: Move, click a lot, Use or hold W, by the first rule that holds.
+enum class Prompt { None, Move, ClickALot, Use, Walk };
+Prompt ShownPrompt(const GameState& state);
 void DrawPrompt(const GameState& state, Drawing& drawing);
 
 // The toothbrush, lighter, water bottle, fishing rod and the photo.

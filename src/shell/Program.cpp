@@ -64,6 +64,7 @@ bool ProgramRun::Start() {
     captionsStarted_ = true;
   }
   StartTitleMusic(platform.audio);
+  system_.GameSpeech().SetOn(options_.Speech);
   phase_ = Phase::Title;
   exitStatus_ = 0;
   return true;
@@ -96,14 +97,37 @@ bool ProgramRun::Step() {
 bool ProgramRun::GameStep() {
   Platform& platform = FramePlatform();
   if (observer_) observer_->BeforeFrame(state_);
-  const FrameResult result = phase_ == Phase::Title
-                                 ? RunTitleFrame(state_, platform, options_)
-                                 : RunGameFrame(state_, platform, options_, options_.Captions ? &captionBoard_ : nullptr);
+  const bool title = phase_ == Phase::Title;
+  CaptionBoard* captions = options_.Captions ? &captionBoard_ : nullptr;
+  const FrameResult result =
+      title ? RunTitleFrame(state_, platform, options_) : RunGameFrame(state_, platform, options_, captions);
   // A quit on the title leaves TitleRunning set: straight to teardown.
-  if (result == FrameResult::Quit) End();
+  if (result == FrameResult::Quit) {
+    End();
+    return false;
+  }
+  Speech* voice = Narrating() ? &system_.GameSpeech() : nullptr;
+  if (title)
+    spoken_.AfterTitleFrame(state_, voice);
+  else
+    spoken_.AfterGameFrame(state_, captions, voice);
   // The frame that asked ran whole; the game stands still from the next.
   if (result == FrameResult::Pause) OpenMenu();
-  return phase_ != Phase::Ended;
+  if (result == FrameResult::SpeechSwitch) SwitchSpeech();
+  if (result == FrameResult::Describe && voice) spoken_.Describe(state_, *voice);
+  return true;
+}
+
+void ProgramRun::SwitchSpeech() {
+  options_.Speech = !options_.Speech;
+  Apply(MenuItem::Speech);
+  Speech& speech = system_.GameSpeech();
+  if (options_.Speech) {
+    speech.Say("Speech on.", true);
+    spoken_.Describe(state_, speech);
+  } else {
+    speech.Say("Speech off.", true);
+  }
 }
 
 void ProgramRun::OpenMenu() {
@@ -112,11 +136,14 @@ void ProgramRun::OpenMenu() {
   optionsAtOpen_ = options_;
   LettersReady();
   system_.PauseSound();
+  if (Narrating()) spoken_.MenuOpened(menu_, options_, system_.GameSpeech());
 }
 
 bool ProgramRun::MenuStep() {
   Platform& platform = FramePlatform();
-  const MenuResult result = TakeMenuEvent(menu_, options_, platform.input.PollMenuEvent());
+  const MenuEvent event = platform.input.PollMenuEvent();
+  const bool narrating = Narrating();
+  const MenuResult result = TakeMenuEvent(menu_, options_, event);
   switch (result.outcome) {
     case MenuOutcome::Quit:
       End();
@@ -129,6 +156,13 @@ bool ProgramRun::MenuStep() {
       break;
     case MenuOutcome::Stay:
       break;
+  }
+  // Said before the menu is gone, and with speech just turned off, that it is.
+  if (menu_.open && (narrating || Narrating())) {
+    if (event.kind == MenuEvent::Kind::Describe)
+      spoken_.MenuOpened(menu_, options_, system_.GameSpeech());
+    else
+      spoken_.AfterMenuEvent(menu_, options_, system_.GameSpeech());
   }
   DrawPausedFrame(*keptFrame_, system_.GamePlatform().drawing, menu_.open ? &menu_ : nullptr, options_);
   return true;

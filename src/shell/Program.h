@@ -7,6 +7,7 @@
 #include "presentation/Captions.h"
 #include "presentation/KeptFrame.h"
 #include "presentation/PauseMenu.h"
+#include "presentation/SpokenLayer.h"
 
 class SettingsKeeper;
 
@@ -71,6 +72,13 @@ class ProgramRun {
 
   PauseMenu menu_;
   GameOptions optionsAtOpen_;
+
+  // Beside the described game: what the screen shows, said aloud.
+  SpokenLayer spoken_;
+  // Whether the game speaks now: speech is on, or the words reach the player
+  // anyway (a web page's live region).
+  bool Narrating() { return options_.Speech || system_.GameSpeech().HeardWithSpeechOff(); }
+  void SwitchSpeech();
 
   Platform& FramePlatform();
   bool GameStep();

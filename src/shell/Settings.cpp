@@ -121,3 +121,10 @@ void SettingsKeeper::Write() {
   const std::string place = store_.Place().empty() ? "" : " in " + store_.Place();
   store_.Say("tarnwick: the settings could not be kept" + place + " (" + error + "); they hold for this run");
 }
+
+bool SpeechAtStart(std::optional<bool> commandLine, const SettingsKeeper& keeper,
+                   const std::function<bool()>& screenReaderRunning) {
+  if (commandLine) return *commandLine;
+  if (keeper.SpeechChosen()) return keeper.Kept().Speech;
+  return screenReaderRunning();
+}

@@ -73,6 +73,11 @@ class FakeSystem : public System {
     fullScreen = full;
   }
 
+  // Speech: the recording stand-in, and whether a screen reader "runs".
+  bool screenReader = false;
+  Speech& GameSpeech() override { return rec.speech; }
+  bool ScreenReaderRunning() override { return screenReader; }
+
   int StepIndex(const std::string& step) const;
   int CountStepsStartingWith(const std::string& prefix) const;
 

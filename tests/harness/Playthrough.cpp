@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <memory>
 #include <random>
 
@@ -11,18 +12,22 @@
 
 namespace {
 
+// How a player decides, before a frame: from the state and the platform's
+// record of the frame before (a player who looks reads only the picture).
+using Decide = std::function<void(const GameState& state, FakeSystem& system, double nowMs)>;
+
 class Watcher : public FrameObserver {
  public:
-  Watcher(FakeSystem& system, PlayerPlan plan, FrameSchedule schedule, double limitSeconds,
-          PlaythroughResult& result, const FrameLook& look)
-      : system_(system), player_(plan), schedule_(std::move(schedule)), limit_(limitSeconds), result_(result),
-        look_(look) {}
+  Watcher(FakeSystem& system, Decide decide, FrameSchedule schedule, double limitSeconds, PlaythroughResult& result,
+          const FrameLook& look)
+      : system_(system), decide_(std::move(decide)), schedule_(std::move(schedule)), limit_(limitSeconds),
+        result_(result), look_(look) {}
 
   void BeforeFrame(const GameState& state) override {
     if (look_) look_(&state, system_);
     RecordWhatWasShown(state);
     RecordWhatWasHeard(state.SceneIndex);
-    player_.Decide(state, system_.rec.drawing, system_.rec.input, nowMs_);
+    decide_(state, system_, nowMs_);
     system_.rec.ClearRecords();
     if (result_.storySeconds > limit_) {
       system_.rec.input.events.push_front(InputEvent::Quit);  // give up: the story is stuck
@@ -50,7 +55,7 @@ class Watcher : public FrameObserver {
   }
 
   FakeSystem& system_;
-  Player player_;
+  Decide decide_;
   FrameSchedule schedule_;
   double limit_;
   PlaythroughResult& result_;
@@ -80,16 +85,47 @@ FrameSchedule Jittering(int minMs, int maxMs, unsigned seed) {
   };
 }
 
-PlaythroughResult PlayThrough(PlayerPlan plan, FrameSchedule schedule, unsigned seed, double gameSecondsLimit,
-                              const GameOptions& options, const FrameLook& look) {
+namespace {
+
+PlaythroughResult Play(Decide decide, FrameSchedule schedule, unsigned seed, double gameSecondsLimit,
+                       const GameOptions& options, const FrameLook& look, FakeSystem& system) {
   PlaythroughResult result;
-  FakeSystem system;
   system.seed = seed;
-  Watcher watcher(system, plan, std::move(schedule), gameSecondsLimit, result, look);
+  Watcher watcher(system, std::move(decide), std::move(schedule), gameSecondsLimit, result, look);
   result.exitStatus = RunProgram(system, &watcher, options);
   if (look) look(nullptr, system);
   watcher.RecordWhatWasHeard(result.scenes.empty() ? 0 : result.scenes.back());  // the last frame's
   result.masterVolume = system.masterVolume;
   result.finished = result.storySeconds <= gameSecondsLimit;
+  result.spoken = system.rec.speech.calls;
   return result;
+}
+
+}  // namespace
+
+PlaythroughResult PlayThrough(PlayerPlan plan, FrameSchedule schedule, unsigned seed, double gameSecondsLimit,
+                              const GameOptions& options, const FrameLook& look) {
+  FakeSystem system;
+  auto player = std::make_shared<Player>(plan);
+  return Play([player](const GameState& state, FakeSystem& s, double nowMs) {
+    player->Decide(state, s.rec.drawing, s.rec.input, nowMs);
+  }, std::move(schedule), seed, gameSecondsLimit, options, look, system);
+}
+
+PlaythroughResult PlayByEar(EarPlan plan, FrameSchedule schedule, unsigned seed, double gameSecondsLimit,
+                            const GameOptions& options, const FrameLook& look) {
+  FakeSystem system;
+  struct Ear {
+    Listener listener;
+    EarPlayer player;
+    std::size_t sent = 0;
+  };
+  auto ear = std::make_shared<Ear>(Ear{{}, EarPlayer(plan)});
+  // Only what was said reaches it: the state is not looked at.
+  return Play([ear](const GameState&, FakeSystem& s, double nowMs) {
+    const auto& calls = s.rec.speech.calls;
+    for (; ear->sent < calls.size(); ++ear->sent) ear->listener.Send(calls[ear->sent], nowMs);
+    for (const std::string& clause : ear->listener.HeardBy(nowMs)) ear->player.Hear(clause, nowMs);
+    ear->player.Act(s.rec.input, nowMs, ear->listener.Quiet(nowMs));
+  }, std::move(schedule), seed, gameSecondsLimit, options, look, system);
 }

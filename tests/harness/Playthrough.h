@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "EarPlayer.h"
 #include "Player.h"
 #include "RecordingPlatform.h"
 #include "core/GameOptions.h"
@@ -32,6 +33,8 @@ struct PlaythroughResult {
   // and the master volume the game set: what a listener heard, to mix again.
   std::vector<HeardSound> sounds;
   float masterVolume = 0;
+  // What the game said, in order (with speech on).
+  std::vector<SpeechCall> spoken;
 };
 
 // The length of each frame in whole milliseconds.
@@ -60,3 +63,8 @@ inline const Ending Endings[] = {
 PlaythroughResult PlayThrough(PlayerPlan plan, FrameSchedule schedule, unsigned seed = 1,
                               double gameSecondsLimit = 2400, const GameOptions& options = {},
                               const FrameLook& look = {});
+
+// The same, played by a player who hears what the game says and sees nothing
+// (speech must be on in `options`).
+PlaythroughResult PlayByEar(EarPlan plan, FrameSchedule schedule, unsigned seed = 1, double gameSecondsLimit = 2400,
+                            const GameOptions& options = {.Speech = true}, const FrameLook& look = {});

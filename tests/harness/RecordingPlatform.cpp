@@ -113,3 +113,10 @@ InputEvent ScriptedInput::PollEvent() {
   events.pop_front();
   return event;
 }
+
+std::vector<std::string> RecordingSpeech::Texts() const {
+  std::vector<std::string> texts;
+  for (const SpeechCall& call : calls)
+    if (!call.text.empty()) texts.push_back(call.text);
+  return texts;
+}

@@ -12,6 +12,7 @@
 #include "core/SoundCatalog.h"
 #include "core/TextureCatalog.h"
 #include "platform/Platform.h"
+#include "platform/Speech.h"
 
 struct DrawCall {
   enum class Kind { Clear, Present, SetColor, Fill, Texture, Blend, Alpha, Nearest } kind;
@@ -96,6 +97,26 @@ class ScriptedInput : public Input {
   void ReleaseAll() { held.clear(); }
 };
 
+// What the game said, as a speech service would be sent it.
+struct SpeechCall {
+  std::string text;  // empty for a Silence
+  bool interrupt = false;
+};
+
+class RecordingSpeech : public Speech {
+ public:
+  std::vector<SpeechCall> calls;  // never cleared by ClearRecords: a listener takes them as it goes
+  bool on = false;                // as the game last set it
+  bool heardWithSpeechOff = false;  // stands in for a web page's live region
+
+  void Say(std::string_view text, bool interrupt) override { calls.push_back({std::string(text), interrupt}); }
+  void Silence() override { calls.push_back({"", true}); }
+  void SetOn(bool now) override { on = now; }
+  bool HeardWithSpeechOff() const override { return heardWithSpeechOff; }
+  // The texts said, in order.
+  std::vector<std::string> Texts() const;
+};
+
 class ManualClock : public Clock {
  public:
   std::uint64_t now = 0;
@@ -107,6 +128,7 @@ struct RecordingPlatform {
   RecordingAudio audio;
   ScriptedInput input;
   ManualClock clock;
+  RecordingSpeech speech;
   Platform platform{drawing, audio, input, clock};
 
   void ClearRecords() {

@@ -8,6 +8,7 @@
 #include "Library.h"
 #include "Outdoor.h"
 #include "PixelFont.h"
+#include "story/CardWords.h"
 
 namespace art {
 
@@ -47,15 +48,15 @@ Canvas TitleScene() {
     const int top = static_cast<int>(TreeLineTop(near, static_cast<float>(x)));
     for (int y = std::max(0, top); y < 150; ++y) c.Set(x, y, Ink);
   }
-  DrawTextCentered(c, 100, 14, "TARNWICK", Bone, 3, RedDeep);
+  DrawTextCentered(c, 100, 14, TitleCard[0].text, Bone, 3, RedDeep);
   return c;
 }
 
 // The title: the keys below the scene.
 Canvas PaintTitle() {
   Canvas c = TitleScene();
-  DrawTextCentered(c, 100, 128, "PRESS ENTER", Dawn, 1, Ink);
-  DrawTextCentered(c, 100, 138, "SHIFT TO QUIT", Cold, 1, Ink);
+  DrawTextCentered(c, 100, 128, TitleCard[1].text, Dawn, 1, Ink);
+  DrawTextCentered(c, 100, 138, TitleCard[2].text, Cold, 1, Ink);
   return c;
 }
 
@@ -81,7 +82,10 @@ Canvas TextCard(int width, int height, std::initializer_list<TextLine> lines, Co
 
 Canvas PaintIntro() {
   Canvas c = TextCard(ScreenWidth, ScreenHeight,
-                      {{"WARNING", Red, 3}, {"THIS GAME HAS", Dawn, 1}, {"FLASHING LIGHT", Dawn, 1}, {"AND JUMP SCARES.", Dawn, 1}},
+                      {{WarningCard[0].text, Red, 3},
+                       {WarningCard[1].text, Dawn, 1},
+                       {WarningCard[2].text, Dawn, 1},
+                       {WarningCard[3].text, Dawn, 1}},
                       NightDeep, 7);
   Vignette(c, 0.6f);
   return c;
@@ -89,7 +93,7 @@ Canvas PaintIntro() {
 
 Canvas PaintTip() {
   Canvas c = TextCard(ScreenWidth, ScreenHeight,
-                      {{"ARROW KEYS OR WASD", Dawn, 1}, {"TO LOOK AROUND,", Dawn, 1}, {"ENTER TO INTERACT", Amber, 1}},
+                      {{TipCard[0].text, Dawn, 1}, {TipCard[1].text, Dawn, 1}, {TipCard[2].text, Amber, 1}},
                       NightDeep, 8);
   Vignette(c, 0.6f);
   return c;
@@ -98,7 +102,7 @@ Canvas PaintTip() {
 // The next-day card, shown on black: painted at half its drawn 200 by 100.
 Canvas PaintNextDay() {
   Canvas c(100, 50);
-  DrawTextCentered(c, 50, 20, "NEXT DAY", Dawn, 2, Slate);
+  DrawTextCentered(c, 50, 20, NextDayCard[0].text, Dawn, 2, Slate);
   FillRect(c, 22, 36, 78, 37, Slate);
   return c;
 }
@@ -109,7 +113,7 @@ Canvas PaintGameOver() {
     const float d = std::hypot((x - 100) / 100.0f, (y - 75) / 75.0f);
     return RampAt(RedRamp, 0.32f - 0.3f * d, x, y);
   });
-  DrawTextCentered(c, 100, 62, "GAME OVER", Red, 3, Ink);
+  DrawTextCentered(c, 100, 62, GameOverCard[0].text, Red, 3, Ink);
   return c;
 }
 
@@ -126,8 +130,8 @@ Canvas FirstLight() {
 // The closing screen: the words over first light.
 Canvas PaintThanks() {
   Canvas c = FirstLight();
-  DrawTextCentered(c, 100, 38, "THANKS FOR PLAYING", Bone, 2, Ink);
-  DrawTextCentered(c, 100, 60, "HOLD SHIFT TO QUIT", Dawn, 1, Ink);
+  DrawTextCentered(c, 100, 38, ClosingCard[0].text, Bone, 2, Ink);
+  DrawTextCentered(c, 100, 60, ClosingCard[1].text, Dawn, 1, Ink);
   return c;
 }
 
