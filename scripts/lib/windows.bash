@@ -173,8 +173,17 @@ tarnwick_package_windows() {
     convert "$build/Assets/Sprites/TitleScreen.png" -crop 78x92+66+30 +repage \
       \( +clone -crop 78x29+0+0 +repage \) \( +clone -flip \) \( -clone 1,2,0 -append \) -delete 0-2 \
       -filter point -resize '164x314!' -alpha off BMP3:"$build/windows-package/side.bmp"
+    # The installer keeps its pages' picture with its file's time.
+    touch -d "@$epoch" "$build/windows-package/side.bmp"
+    # The installer's files in one order, a folder at a time.
+    (cd "$stage" && find Assets Licences -type d | LC_ALL=C sort | while IFS= read -r folder; do
+      echo "  SetOutPath \"\$INSTDIR\\${folder//\//\\}\""
+      find "$folder" -maxdepth 1 -type f | LC_ALL=C sort | while IFS= read -r file; do
+        echo "  File \"$stage/${file}\""
+      done
+    done) >"$build/windows-package/files.nsh"
     makensis -V2 -DVERSION="$version" -DVERSION4="$(tarnwick_four_numbers "$version")" \
-      -DSTAGE="$stage" -DICON="$build/windows/Tarnwick.ico" -DSIDE="$build/windows-package/side.bmp" \
+      -DSTAGE="$stage" -DICON="$build/windows/Tarnwick.ico" -DSIDE="$build/windows-package/side.bmp" -DFILES="$build/windows-package/files.nsh" \
       -DOUTFILE="$setup" "$source/windows/installer.nsi" >&2
   ) || return 1
   echo "$zip"
