@@ -113,13 +113,15 @@ tarnwick_build_windows() {
   cmake --build "$native/windows" --target tarnwick
 }
 
-# The zip's README.txt: windows/README.txt, with the README's first paragraph
-# (what the game is) and the very usage Tarnwick.exe --help prints, made by
+# The zip's README.txt: windows/README.txt, with the README's paragraph of
+# what the game is and the very usage Tarnwick.exe --help prints, made by
 # the same code in the native build, so that neither can drift from the game:
 # tarnwick_windows_readme <source> <native build> <version>
 tarnwick_windows_readme() {
   local source=$1 build=$2 version=$3 about usage
-  about=$(awk 'NR > 2 && /^$/ { exit } NR > 2' "$source/README.md" | fmt -w 78) || return 1
+  about=$(awk '/^## What it is$/ { found = 1; getline; next } found && /^$/ { exit } found' "$source/README.md" |
+    fmt -w 78) || return 1
+  [ -n "$about" ] || { echo "windows: README.md has no paragraph under 'What it is'" >&2; return 1; }
   usage=$("$build/tools/usage/tarnwick_usage" windows '%APPDATA%\Tarnwick\settings.conf') || return 1
   # From the environment, where awk reads no backslash as an escape.
   TITLE="Tarnwick $version for Windows" ABOUT=$about USAGE=$usage awk '
