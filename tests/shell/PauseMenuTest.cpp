@@ -202,6 +202,8 @@ TEST(PauseMenu, TheVolumesArrowsLowerAndRaiseLeftAndRightChooseAndTheLettersAreW
   EXPECT_EQ(p.After({Kind::Click, less.x + less.w / 2, less.y + less.h / 2})[4], "> VOLUME < 40% >");
   EXPECT_EQ(p.After({Kind::Click, more.x + more.w / 2, more.y + more.h / 2})[4], "> VOLUME < 50% >");
   EXPECT_EQ(p.After({Kind::Click, more.x + more.w / 2, more.y + more.h / 2})[4], "> VOLUME < 60% >");
+  p.After({Kind::Up});
+  EXPECT_EQ(p.After({Kind::Up})[2], "> CAPTIONS OFF");
   for (const Kind twice : {Kind::Right, Kind::Right}) EXPECT_EQ(p.After({twice})[2], "> CAPTIONS ON");
   for (const Kind twice : {Kind::Left, Kind::Left}) EXPECT_EQ(p.After({twice})[2], "> CAPTIONS OFF");
   p.After({Kind::Down});
