@@ -88,6 +88,13 @@ class NullAudio final : public Audio {
   float FileSeconds(const char*) override { return 0; }
 };
 
+class CountingSpeech final : public Speech {
+ public:
+  long texts = 0;
+  void Say(std::string_view text, bool) override { texts += !text.empty(); }
+  void Silence() override {}
+};
+
 class ReplayInput final : public Input {
  public:
   void Set(const FrameInput& frame) {
@@ -128,7 +135,9 @@ class NullSystem final : public System {
   void DestroyWindow() override {}
   void Quit() override {}
   Platform& GamePlatform() override { return platform; }
+  Speech& GameSpeech() override { return speech; }
 
+  CountingSpeech speech;
   NullDrawing drawing;
   NullAudio audio;
   ReplayInput input;
@@ -212,11 +221,12 @@ PlayScript RecordPlay(PlayerPlan plan, double hz, unsigned seed) {
   return script;
 }
 
-ReplayResult ReplayPlay(const PlayScript& script, bool timeFrames) {
+ReplayResult ReplayPlay(const PlayScript& script, bool timeFrames, const GameOptions& options) {
   ReplayResult result;
   NullSystem system(script.seed);
   Replayer replayer(system, script, timeFrames, result);
-  result.exitStatus = RunProgram(system, &replayer);
+  result.exitStatus = RunProgram(system, &replayer, options);
+  result.textsSaid = system.speech.texts;
   result.sameFrames = !replayer.diverged() && replayer.frames() == script.frames.size() &&
                       result.exitStatus == script.exitStatus;
   return result;

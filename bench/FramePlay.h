@@ -44,14 +44,17 @@ struct FrameSample {
 };
 
 struct ReplayResult {
+  long textsSaid = 0;       // with speech on
   bool sameFrames = false;  // the replay went through the recorded scenes, frame for frame
   int exitStatus = -1;
   std::vector<FrameSample> samples;  // every frame but the last (which quits)
 };
 
 // Replays the script through the real program (RunProgram) on a platform that
-// does nothing; with `timeFrames`, times every frame.
-ReplayResult ReplayPlay(const PlayScript& script, bool timeFrames);
+// does nothing; with `timeFrames`, times every frame. With speech on in
+// `options` the spoken layer runs too, handing its texts to a voice that
+// only counts them (so what is timed is the layer, not a speech service).
+ReplayResult ReplayPlay(const PlayScript& script, bool timeFrames, const GameOptions& options = {});
 
 // Allocations made by the play-through's start-up and teardown are not frames;
 // the count function is given by the benchmark that links the counting new.

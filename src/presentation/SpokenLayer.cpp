@@ -9,13 +9,31 @@
 
 namespace {
 
-void Say(Speech* speech, const std::string& text, bool interrupt) {
-  if (speech && !text.empty()) speech->Say(text, interrupt);
+// Without a voice the layer only keeps up, and makes no words at all: the
+// words are made only when there is a voice to say them.
+template <typename Words>
+void Say(Speech* speech, Words&& words, bool interrupt) {
+  if (!speech) return;
+  const std::string text = words();
+  if (!text.empty()) speech->Say(text, interrupt);
+}
+void Say(Speech* speech, const char* text, bool interrupt) {
+  if (speech && text && *text) speech->Say(text, interrupt);
 }
 
 std::string Capitalised(std::string text) {
   if (!text.empty()) text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
   return text;
+}
+
+// Whether a line is in the band: looked at every frame, so it makes nothing.
+bool LineUp(const GameState& state) {
+  if (!state.DialogueActive) return false;
+  for (const char c : state.MessageText) {
+    if (c == '\0') return false;
+    if (c != ' ') return true;
+  }
+  return false;
 }
 
 // The line in the band, as drawn: empty while the box is closed or blank.
@@ -91,16 +109,16 @@ std::string MenuItemWords(MenuItem item, const GameOptions& options) {
 
 void SpokenLayer::AfterTitleFrame(const GameState& state, Speech* speech) {
   if (title_ == TitleStage::None) {
-    Say(speech, CardForTheEar(WarningCard), true);
+    Say(speech, [] { return CardForTheEar(WarningCard); }, true);
     title_ = TitleStage::Warning;
   }
   // Return is taken from the moment the warning starts to fade.
   if (title_ == TitleStage::Warning && state.IntroTimer <= 0) {
-    Say(speech, CardForTheEar(TitleCard), false);
+    Say(speech, [] { return CardForTheEar(TitleCard); }, false);
     title_ = TitleStage::Title;
   }
   if (title_ != TitleStage::Tip && state.FadingIn) {
-    Say(speech, CardForTheEar(TipCard), true);
+    Say(speech, [] { return CardForTheEar(TipCard); }, true);
     Say(speech, SpeechKeysWords, false);
     title_ = TitleStage::Tip;
   }
@@ -117,13 +135,14 @@ void SpokenLayer::AfterGameFrame(const GameState& state, const CaptionBoard* cap
 }
 
 void SpokenLayer::SayCards(const GameState& state, Speech* speech) {
-  // Once a hold: the card stays up until the hold ends.
-  const bool nextDay = state.NextDayHold && (edges_.nextDay || state.FadeAlpha >= 255);
-  if (nextDay && !edges_.nextDay) Say(speech, CardForTheEar(NextDayCard), true);
+  // Drawn from the next frame while the hold keeps the black above 229; once
+  // a hold, since the card stays up until it ends.
+  const bool nextDay = state.NextDayHold && (edges_.nextDay || state.FadeAlpha > 229);
+  if (nextDay && !edges_.nextDay) Say(speech, [] { return CardForTheEar(NextDayCard); }, true);
   edges_.nextDay = nextDay;
-  if (state.GameOverShown && !edges_.gameOver) Say(speech, CardForTheEar(GameOverCard), true);
+  if (state.GameOverShown && !edges_.gameOver) Say(speech, [] { return CardForTheEar(GameOverCard); }, true);
   edges_.gameOver = state.GameOverShown;
-  if (state.ShiftQuitAllowed && !edges_.closing) Say(speech, CardForTheEar(ClosingCard), false);
+  if (state.ShiftQuitAllowed && !edges_.closing) Say(speech, [] { return CardForTheEar(ClosingCard); }, false);
   edges_.closing = state.ShiftQuitAllowed;
 }
 
@@ -139,17 +158,17 @@ void SpokenLayer::SayArrival(const GameState& state, Speech* speech) {
     const SpokenPlace& place = SpokenPlaceOf(scene_);
     // While the hiding countdown runs there is no time for the room: the
     // prompt says where to go.
-    if (place.arrival && !state.ThreatActive) {
+    if (place.arrival && !state.ThreatActive && speech) {
       std::string words = place.arrival;
       bearingOwed_ = !Settled(state);
       if (!bearingOwed_) words = Joined(words, BearingWords(state));
-      Say(speech, words, !first);
+      Say(speech, [&] { return words; }, !first);
     } else {
       bearingOwed_ = false;
     }
   }
   if (bearingOwed_ && Settled(state) && !state.DialogueActive) {
-    Say(speech, BearingWords(state), false);
+    Say(speech, [&] { return BearingWords(state); }, false);
     bearingOwed_ = false;
   }
 }
@@ -175,6 +194,7 @@ void SpokenLayer::SayMoments(const GameState& state, Speech* speech) {
   edge(edges_.ringing, state.PhoneRinging, Moment::PhoneRings, false);
   edge(edges_.receiver, state.BackgroundTexture == TelephoneUseTexture, Moment::LiftReceiver, false);
   edge(edges_.photo, state.PhotoShown, Moment::PhotoUp, false);
+  if (state.ThreatActive && !edges_.hiding) hidingFrom_ = scene;
   edge(edges_.hiding, state.ThreatActive, Moment::Hide, true);
   edge(edges_.found, state.ThreatActive && state.ThreatTimer <= 0, Moment::Found, true);
   // Once a stay in the closet: the second glimpse is the same figure.
@@ -183,11 +203,10 @@ void SpokenLayer::SayMoments(const GameState& state, Speech* speech) {
 }
 
 void SpokenLayer::SayLine(const GameState& state, Speech* speech) {
-  const std::string line = ShownLine(state);
-  const bool up = !line.empty();
+  const bool up = LineUp(state);
   if (up && (state.MessageIndex != lineIndex_ || !lineUp_)) {
     // A line that follows a line was moved on to with Return: it cuts the last short.
-    Say(speech, ForTheEar(line), lineUp_);
+    Say(speech, [&] { return ForTheEar(ShownLine(state)); }, lineUp_);
     if (const char* hint = HintAfterLine(state.MessageIndex)) Say(speech, hint, false);
     lineIndex_ = state.MessageIndex;
   }
@@ -196,15 +215,18 @@ void SpokenLayer::SayLine(const GameState& state, Speech* speech) {
 
 void SpokenLayer::SayPrompt(const GameState& state, Speech* speech) {
   // A prompt up for a single frame (a closing line's exit that the window
-  // takes back at once) is no prompt to the player: it must hold a frame.
-  const Prompt now = ShownPrompt(state);
-  if (now == Prompt::None) {
-    prompt_ = Prompt::None;
-  } else if (now == promptLastFrame_ && now != prompt_) {
-    prompt_ = now;
-    // Walking into it: the player should stop now, so it cuts in.
+  // takes back at once) is no prompt to the player: it must hold a frame. A
+  // prompt that stays up as the scene changes acts on something new.
+  const ShownPromptIn now{ShownPrompt(state), state.SceneIndex};
+  if (now.prompt == Prompt::None) {
+    promptSaid_ = {};
+  } else if (now == promptLastFrame_ && now != promptSaid_) {
+    promptSaid_ = now;
+    // Walking into it, or hiding (past the bed, where the warning was said):
+    // the player should act now, so it cuts in.
     const bool walking = state.BackgroundRect.x != lastX_;
-    Say(speech, PromptWords(state, now), walking || now == Prompt::ClickALot);
+    const bool hiding = state.ThreatActive && state.SceneIndex != hidingFrom_;
+    Say(speech, [&] { return PromptWords(state, now.prompt); }, walking || hiding || now.prompt == Prompt::ClickALot);
   }
   promptLastFrame_ = now;
 }
@@ -222,7 +244,7 @@ void SpokenLayer::SayCaptions(const CaptionBoard* captions, Speech* speech) {
     bool seen = false;
     for (int before = 0; before < CaptionRows; ++before)
       if (captionEntries_[before] == entries[row] && captionSeconds_[before] <= seconds[row]) seen = true;
-    if (!seen) Say(speech, CaptionWords(CaptionTable[static_cast<std::size_t>(entries[row])].words), false);
+    if (!seen) Say(speech, [&] { return CaptionWords(CaptionTable[static_cast<std::size_t>(entries[row])].words); }, false);
   }
   captionEntries_ = entries;
   captionSeconds_ = seconds;

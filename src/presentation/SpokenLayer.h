@@ -43,8 +43,14 @@ class SpokenLayer {
   bool bearingOwed_ = false;   // its exit's way, once its animation has settled
   int lineIndex_ = -1;
   bool lineUp_ = false;
-  Prompt prompt_ = Prompt::None;  // the prompt said, while it stays up
-  Prompt promptLastFrame_ = Prompt::None;
+  struct ShownPromptIn {
+    Prompt prompt = Prompt::None;
+    int scene = -1;
+    friend bool operator==(const ShownPromptIn&, const ShownPromptIn&) = default;
+  };
+  ShownPromptIn promptSaid_;  // the prompt said, while it stays up
+  ShownPromptIn promptLastFrame_;
+  int hidingFrom_ = -1;  // where the warning to hide was said
   float lastX_ = 0;
   struct Edges {
     bool nextDay = false, gameOver = false, closing = false, eating = false, brushing = false, bookingPage = false,

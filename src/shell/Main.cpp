@@ -65,10 +65,7 @@ int main(int argc, char** argv) {
   realSystem = MakeRealSystem(options.FullScreen ? WindowMode::FullScreen : WindowMode::Windowed);
   // A player whose screen reader runs hears the game from the start, unless
   // they turned speech off before.
-  if (request.speech)
-    options.Speech = *request.speech;
-  else if (!settings->SpeechChosen() && realSystem->ScreenReaderRunning())
-    options.Speech = true;
+  options.Speech = SpeechAtStart(request.speech, *settings, [] { return realSystem->ScreenReaderRunning(); });
 #ifdef _WIN32
   realSystem = NotingStartFailures(std::move(realSystem));
 #endif

@@ -118,3 +118,10 @@ void SettingsKeeper::Write() {
   store_.Say("tarnwick: the settings could not be kept in " + store_.Place() + " (" + error +
              "); they hold for this run");
 }
+
+bool SpeechAtStart(std::optional<bool> commandLine, const SettingsKeeper& keeper,
+                   const std::function<bool()>& screenReaderRunning) {
+  if (commandLine) return *commandLine;
+  if (keeper.SpeechChosen()) return keeper.Kept().Speech;
+  return screenReaderRunning();
+}

@@ -6,6 +6,8 @@
 // what can be read is kept, the rest takes its default, and one line says so.
 
 #include <cstddef>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -58,3 +60,9 @@ class SettingsKeeper {
   bool speechChosen_ = false;
   bool failureSaid_ = false;
 };
+
+// Whether the game speaks from the start: as the command line says, else as
+// the player last chose, else on while the system's screen reader runs (the
+// system is asked only then).
+bool SpeechAtStart(std::optional<bool> commandLine, const SettingsKeeper& keeper,
+                   const std::function<bool()>& screenReaderRunning);
