@@ -63,10 +63,11 @@ await webTest(async (browser, url) => {
   await waitUntil(30, "the phone's first frames", async () => (await framesRun(phonePage)) > 0);
   await hand.tap(...(await centre(phonePage, "#pause")));
   await waitUntil(30, "the menu on the phone", () => paused(phonePage));
-  // Quit's row, on the 800 by 600 picture letterboxed into 844 by 390.
+  // Quit's row (the seventh, rows 40 high from y 190, Speech just above it),
+  // on the 800 by 600 picture letterboxed into 844 by 390.
   const box = await phonePage.locator("#canvas").boundingBox();
   const scale = Math.min(box.width / 800, box.height / 600);
-  const [x, y] = [box.x + (box.width - 800 * scale) / 2 + 300 * scale, box.y + (box.height - 600 * scale) / 2 + 410 * scale];
+  const [x, y] = [box.x + (box.width - 800 * scale) / 2 + 300 * scale, box.y + (box.height - 600 * scale) / 2 + 450 * scale];
   await screenshot(phonePage, "phone-menu");
   await hand.tap(x, y);
   await waitUntil(30, "the closing card after a tap on Quit", () => phonePage.isVisible("#ended"));
