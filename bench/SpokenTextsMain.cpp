@@ -1,7 +1,9 @@
 // The texts the game says beside the story's lines, counted, and the lines
-// said at the start of each timed moment with the seconds the player has
-// there, one a line ("budget<TAB>moment<TAB>text"), for scripts/bench to
-// time with a voice. The counts go to stderr.
+// said at the start of each timed moment, one a line, for scripts/bench to
+// time with a voice: the seconds the player has there, the seconds the
+// player's own part takes once the line's first word is heard, the moment and
+// the text ("budget<TAB>needs<TAB>moment<TAB>text"; 0 0 where no clock runs).
+// The counts go to stderr.
 
 #include <cstdio>
 #include <set>
@@ -48,16 +50,21 @@ int main() {
                places, placeWords, things.size(), thingWords, static_cast<int>(Moment::Count), momentWords,
                hints + lineHints, hintWords);
 
-  // The timed moments, with the seconds the description gives the player.
+  // The timed moments, with the seconds the description gives the player
+  // and what the player must do in them.
   const SpokenPlace& run = SpokenPlaceOf(90);
-  std::printf("7\thiding: from the warning to the death\t%s\n", MomentWords(Moment::Hide));
-  std::printf("1.8\tfishing: the shortest bite window\t%s\n", BitePromptWords);
-  std::printf("22\tthe last run: 40 s, less the 18 s of walking\t%s\n", run.arrival);
-  std::printf("0\tbrushing (no clock)\t%s\n", MomentWords(Moment::BrushTeeth));
-  std::printf("0\tbooking (no clock)\t%s\n", MomentWords(Moment::BookingPage));
-  std::printf("0\tthe forest walks (no clock)\t%s\n", SpokenPlaceOf(20).arrival);
-  std::printf("0\tthe walk to the lake (no clock)\t%s\n", SpokenPlaceOf(61).arrival);
-  std::printf("0\tbefore the hiding (said before the clock)\t%s\n", HintAfterLine(160));
-  std::printf("0\tbefore the fishing (said before the clock)\t%s\n", SpokenPlaceOf(61).hint);
+  // Two presses a twelfth of a second apart, the fade to the closet's side of
+  // the room (a quarter of a second) and the closet's prompt's first word.
+  std::printf("7\t1.0\thiding: from the warning to the death\t%s\n", MomentWords(Moment::Hide));
+  // Six presses at eight a second.
+  std::printf("1.8\t0.75\tfishing: the shortest bite window\t%s\n", BitePromptWords);
+  // Eight loops of fifteen pictures at 0.15 s, W held.
+  std::printf("40\t18\tthe last run\t%s\n", run.arrival);
+  std::printf("0\t0\tbrushing (no clock)\t%s\n", MomentWords(Moment::BrushTeeth));
+  std::printf("0\t0\tbooking (no clock)\t%s\n", MomentWords(Moment::BookingPage));
+  std::printf("0\t0\tthe forest walks (no clock)\t%s\n", SpokenPlaceOf(20).arrival);
+  std::printf("0\t0\tthe walk to the lake (no clock)\t%s\n", SpokenPlaceOf(61).arrival);
+  std::printf("0\t0\tbefore the hiding (said before its clock)\t%s\n", HintAfterLine(160));
+  std::printf("0\t0\tbefore the fishing (said before its clock)\t%s\n", SpokenPlaceOf(61).hint);
   return 0;
 }

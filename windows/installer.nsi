@@ -1,6 +1,7 @@
 ; Tarnwick's installer, made by scripts/package --windows with Debian's NSIS:
 ;   makensis -DVERSION=<x.y> -DVERSION4=<x.y.0.0> -DSTAGE=<the Tarnwick folder>
-;            -DICON=<Tarnwick.ico> -DSIDE=<164x314 BMP> -DOUTFILE=<setup.exe> installer.nsi
+;            -DICON=<Tarnwick.ico> -DSIDE=<164x314 BMP> -DFILES=<the File lines> -DOUTFILE=<setup.exe>
+;            installer.nsi
 ; It installs for the player alone, without asking for administrator rights,
 ; into %LOCALAPPDATA%\Programs\Tarnwick; run as an administrator, for every
 ; user of the computer, into Program Files. A Start-menu shortcut, a desktop
@@ -56,8 +57,10 @@ Section "Tarnwick" SectionGame
   SetOutPath "$INSTDIR"
   File "${STAGE}\Tarnwick.exe"
   File "${STAGE}\README.txt"
-  File /r "${STAGE}\Assets"
-  File /r "${STAGE}\Licences"
+  ; Every file of Assets and Licences, listed in one order (File /r would
+  ; take them in the order the build machine's folders happen to hold them).
+  !include "${FILES}"
+  SetOutPath "$INSTDIR"
   WriteUninstaller "$INSTDIR\Uninstall.exe"
   CreateShortcut "$SMPROGRAMS\Tarnwick.lnk" "$INSTDIR\Tarnwick.exe"
 

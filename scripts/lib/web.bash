@@ -27,7 +27,7 @@ tarnwick_web_deps() {
     echo "web: the versions of SDL, libpng, zlib or emscripten are unknown: are their packages installed?" >&2
     return 1
   fi
-  key="sdl2-${sdl}_libpng-${png}_zlib-${zlib}_emscripten-${emcc}"
+  key="sdl2-${sdl}_libpng-${png}_zlib-${zlib}_emscripten-${emcc}_$(tarnwick_recipe tarnwick_build_web_deps)"
   key=${key//[:~]/_}
   cache=${XDG_CACHE_HOME:-$HOME/.cache}/tarnwick/web-deps
   prefix=$cache/$key
@@ -37,6 +37,10 @@ tarnwick_web_deps() {
   fi
   echo "$prefix"
 }
+
+# The first characters of a hash of a function's own text: a cache keyed by
+# it is built anew when the recipe that builds it changes.
+tarnwick_recipe() { declare -f "$1" | md5sum | cut -c1-8; }
 
 # tarnwick_build_web_deps <prefix> <SDL version> <libpng version> <zlib version>
 tarnwick_build_web_deps() {
@@ -49,15 +53,18 @@ tarnwick_build_web_deps() {
     rm -rf "$prefix.partial"
     tarnwick_step mkdir -p "$prefix.partial"
     local out=$prefix.partial
+    # The sources' paths that a library keeps (SDL's __FILE__ in its error
+    # messages) name the source package alone, never this temporary folder.
+    local relative="-ffile-prefix-map=$work/src/="
 
     cd "$work/src"/zlib-*/ || tarnwick_step_failed
-    tarnwick_step emconfigure ./configure --static --prefix="$out"
+    CFLAGS="-O3 $relative" tarnwick_step emconfigure ./configure --static --prefix="$out"
     tarnwick_step emmake make -j"$(nproc)" libz.a
     tarnwick_step emmake make install
 
     cd "$work/src"/libpng1.6-*/ || tarnwick_step_failed
     tarnwick_step emcmake cmake -S . -B "$work/png" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$out" \
-      -DPNG_SHARED=OFF -DPNG_TESTS=OFF -DPNG_EXECUTABLES=OFF \
+      -DPNG_SHARED=OFF -DPNG_TESTS=OFF -DPNG_EXECUTABLES=OFF -DCMAKE_C_FLAGS="$relative" \
       -DZLIB_INCLUDE_DIR="$out/include" -DZLIB_LIBRARY="$out/lib/libz.a"
     tarnwick_step cmake --build "$work/png"
     tarnwick_step cmake --install "$work/png"
@@ -66,7 +73,7 @@ tarnwick_build_web_deps() {
     # canvas. No threads, as the game has only one.
     cd "$work/src"/libsdl2-*/ || tarnwick_step_failed
     tarnwick_step emcmake cmake -S . -B "$work/sdl" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$out" \
-      -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF -DSDL_THREADS=OFF -DSDL_PTHREADS=OFF
+      -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF -DSDL_THREADS=OFF -DSDL_PTHREADS=OFF -DCMAKE_C_FLAGS="$relative"
     tarnwick_step cmake --build "$work/sdl"
     tarnwick_step cmake --install "$work/sdl"
 

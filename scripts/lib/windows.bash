@@ -40,7 +40,7 @@ tarnwick_windows_deps() {
     echo "windows: the versions of SDL, libpng, zlib or MinGW are unknown: are their packages installed?" >&2
     return 1
   fi
-  key="sdl2-${sdl}_libpng-${png}_zlib-${zlib}_mingw-${gcc}"
+  key="sdl2-${sdl}_libpng-${png}_zlib-${zlib}_mingw-${gcc}_$(tarnwick_recipe tarnwick_build_windows_deps)"
   key=${key//[:~+]/_}
   cache=${XDG_CACHE_HOME:-$HOME/.cache}/tarnwick/windows-deps
   prefix=$cache/$key
@@ -62,8 +62,9 @@ tarnwick_build_windows_deps() {
     rm -rf "$prefix.partial"
     tarnwick_step mkdir -p "$prefix.partial"
     local out=$prefix.partial
+    # The sources' paths a library keeps name the source package alone.
     local cross=(-G Ninja -DCMAKE_TOOLCHAIN_FILE="$tarnwick_windows_toolchain" -DCMAKE_BUILD_TYPE=Release
-      -DCMAKE_INSTALL_PREFIX="$out")
+      -DCMAKE_INSTALL_PREFIX="$out" -DCMAKE_C_FLAGS="-ffile-prefix-map=$work/src/=")
 
     # Static, against MinGW's own static zlib.
     tarnwick_step cmake -S "$work/src"/libpng1.6-*/ -B "$work/png" "${cross[@]}" \
@@ -100,7 +101,7 @@ tarnwick_build_windows() {
   local source=$1 native=$2 deps
   shift 2
   deps=$(tarnwick_windows_deps) || return 1
-  tarnwick_build_targets "$native" assets tarnwick_icon || return 1
+  tarnwick_build_targets "$native" assets tarnwick_icon tarnwick_usage || return 1
   if [ ! -f "$native/windows/CMakeCache.txt" ]; then
     # As the native build is optimised, for figures that compare.
     cmake -S "$source" -B "$native/windows" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$tarnwick_windows_toolchain" \
@@ -110,6 +111,24 @@ tarnwick_build_windows() {
     cmake "$native/windows" -DTARNWICK_WINDOWS_DEPS="$deps" "$@" >/dev/null || return 1
   fi
   cmake --build "$native/windows" --target tarnwick
+}
+
+# The zip's README.txt: windows/README.txt, with the README's paragraph of
+# what the game is and the very usage Tarnwick.exe --help prints, made by
+# the same code in the native build, so that neither can drift from the game:
+# tarnwick_windows_readme <source> <native build> <version>
+tarnwick_windows_readme() {
+  local source=$1 build=$2 version=$3 about usage
+  about=$(awk '/^## What it is$/ { found = 1; getline; next } found && /^$/ { exit } found' "$source/README.md" |
+    fmt -w 78) || return 1
+  [ -n "$about" ] || { echo "windows: README.md has no paragraph under 'What it is'" >&2; return 1; }
+  usage=$("$build/tools/usage/tarnwick_usage" windows '%APPDATA%\Tarnwick\settings.conf') || return 1
+  # From the environment, where awk reads no backslash as an escape.
+  TITLE="Tarnwick $version for Windows" ABOUT=$about USAGE=$usage awk '
+    $0 == "@TITLE@" { title = ENVIRON["TITLE"]; print title; gsub(/./, "=", title); print title; next }
+    $0 == "@ABOUT@" { print ENVIRON["ABOUT"]; next }
+    $0 == "@USAGE@" { print ENVIRON["USAGE"]; next }
+    { print }' "$source/windows/README.txt"
 }
 
 # Text for Notepad: Windows' line ends.
@@ -139,7 +158,7 @@ tarnwick_package_windows() {
     SOURCE_DATE_EPOCH=0 x86_64-w64-mingw32-strip -o "$stage/Tarnwick.exe" "$build/windows/Tarnwick.exe"
     (cd "$build" && find Assets -type f ! -name .generated -print0 | sort -z |
       while IFS= read -r -d '' file; do install -D -m 644 "$file" "$stage/$file"; done)
-    sed "s/@VERSION@/$version/" "$source/windows/README.txt" | tarnwick_crlf >"$stage/README.txt"
+    tarnwick_windows_readme "$source" "$build" "$version" | tarnwick_crlf >"$stage/README.txt"
     # The game's terms, then those of the libraries linked into the .exe, as
     # Debian's copies of them state them.
     tarnwick_crlf "$source/packaging/debian/copyright" >"$stage/Licences/Tarnwick.txt"
@@ -156,8 +175,17 @@ tarnwick_package_windows() {
     convert "$build/Assets/Sprites/TitleScreen.png" -crop 78x92+66+30 +repage \
       \( +clone -crop 78x29+0+0 +repage \) \( +clone -flip \) \( -clone 1,2,0 -append \) -delete 0-2 \
       -filter point -resize '164x314!' -alpha off BMP3:"$build/windows-package/side.bmp"
+    # The installer keeps its pages' picture with its file's time.
+    touch -d "@$epoch" "$build/windows-package/side.bmp"
+    # The installer's files in one order, a folder at a time.
+    (cd "$stage" && find Assets Licences -type d | LC_ALL=C sort | while IFS= read -r folder; do
+      echo "  SetOutPath \"\$INSTDIR\\${folder//\//\\}\""
+      find "$folder" -maxdepth 1 -type f | LC_ALL=C sort | while IFS= read -r file; do
+        echo "  File \"$stage/${file}\""
+      done
+    done) >"$build/windows-package/files.nsh"
     makensis -V2 -DVERSION="$version" -DVERSION4="$(tarnwick_four_numbers "$version")" \
-      -DSTAGE="$stage" -DICON="$build/windows/Tarnwick.ico" -DSIDE="$build/windows-package/side.bmp" \
+      -DSTAGE="$stage" -DICON="$build/windows/Tarnwick.ico" -DSIDE="$build/windows-package/side.bmp" -DFILES="$build/windows-package/files.nsh" \
       -DOUTFILE="$setup" "$source/windows/installer.nsi" >&2
   ) || return 1
   echo "$zip"

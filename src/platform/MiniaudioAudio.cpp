@@ -63,15 +63,31 @@ void MiniaudioAudio::UninitEngine() {
   }
   ma_engine_uninit(&engine_->engine);
   engine_->engineReady = false;
+  pauses_ = 0;
   engine_->states.fill(SoundState::NotCreated);
 }
 
+// The mix stands still, not the device: a device stopped keeps what it had
+// mixed before (a sound server corks the stream with it), and would play it
+// on resuming at the volume it was mixed at, whatever the volume is by then.
+// Running on, it plays out what it had and then silence, and from the resume
+// every sample is mixed at the volume set then.
 void MiniaudioAudio::Pause() {
-  if (engine_->engineReady && pauses_++ == 0) ma_engine_stop(&engine_->engine);
+  if (engine_->engineReady && pauses_++ == 0)
+    ma_node_set_state(ma_engine_get_endpoint(&engine_->engine), ma_node_state_stopped);
 }
 
 void MiniaudioAudio::Resume() {
-  if (engine_->engineReady && pauses_ > 0 && --pauses_ == 0) ma_engine_start(&engine_->engine);
+  if (engine_->engineReady && pauses_ > 0 && --pauses_ == 0)
+    ma_node_set_state(ma_engine_get_endpoint(&engine_->engine), ma_node_state_started);
+}
+
+void MiniaudioAudio::StopDevice() {
+  if (engine_->engineReady) ma_engine_stop(&engine_->engine);
+}
+
+void MiniaudioAudio::StartDevice() {
+  if (engine_->engineReady) ma_engine_start(&engine_->engine);
 }
 
 void MiniaudioAudio::Start(SoundId id) {

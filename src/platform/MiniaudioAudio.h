@@ -36,9 +36,14 @@ class MiniaudioAudio final : public Audio {
   // Silences the whole engine and brings it back where it was: every sound
   // keeps its place. For a browser tab that is hidden and shown again, and the
   // pause menu: each Pause is undone by its own Resume, and the sound comes
-  // back when the last reason for silence has gone.
+  // back when the last reason for silence has gone. The device plays on
+  // (silence) meanwhile: from a Resume every sample is mixed as things stand
+  // then, at the volume set while paused.
   void Pause();
   void Resume();
+  // A hidden browser tab stops the device as well, to spare the machine.
+  void StopDevice();
+  void StartDevice();
 
   // The sounds, then the engine; all audio stops. Safe to call more than once.
   void UninitEngine();

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/WindowPlacement.h"
+
 InputEvent TranslateEvent(const SDL_Event& event) {
   switch (event.type) {
     case SDL_QUIT:
@@ -54,18 +56,6 @@ constexpr Sint16 StickMove = 16000;
 constexpr Sint16 StickRest = 8000;
 
 }  // namespace
-
-void SetWindowFullScreen(SDL_Window* window, bool full) {
-#ifdef __EMSCRIPTEN__
-  // A page may go full screen only from a click or key handler of its own,
-  // which the game's frames never run in. There F11 is the browser's own key
-  // (the canvas fills the page), and the page's button takes the canvas full screen.
-  (void)window;
-  (void)full;
-#else
-  if (window) SDL_SetWindowFullscreen(window, full ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
-#endif
-}
 
 MenuEvent SdlInput::TranslateMenuEvent(const SDL_Event& event) {
   using Kind = MenuEvent::Kind;
@@ -124,6 +114,10 @@ MenuEvent SdlInput::TranslateMenuEvent(const SDL_Event& event) {
       float x = static_cast<float>(event.motion.x), y = static_cast<float>(event.motion.y);
       while (SDL_PeepEvents(&later, 1, SDL_GETEVENT, SDL_MOUSEMOTION, SDL_MOUSEMOTION) == 1)
         x = static_cast<float>(later.motion.x), y = static_cast<float>(later.motion.y);
+      // A window switched to full screen or back moves the picture under a
+      // pointer that stays where it is: only a pointer that moved lights a row.
+      const bool moved = PointerMoved();
+      if (!pointerMoved_ && !moved) return {};
       return {Kind::Point, x, y};
     }
     case SDL_MOUSEBUTTONUP:
@@ -155,14 +149,37 @@ void SdlInput::Notice(const SDL_Event& event) {
     case SDL_CONTROLLERDEVICEREMOVED:
       pads_.Close(event.cdevice.which);
       break;
+    case SDL_MOUSEMOTION:
+      pointerMoved_ = PointerMoved();
+      break;
     case SDL_KEYDOWN:
       // F11 belongs to the player's screen, not to the game, which never sees it.
-      if (event.key.keysym.sym == SDLK_F11 && !event.key.repeat && window_)
+      if (event.key.keysym.sym == SDLK_F11 && !event.key.repeat && window_) {
         SetWindowFullScreen(window_, (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) == 0);
+        WindowSwitched();
+      }
       break;
     default:
       break;
   }
+}
+
+void SdlInput::WindowSwitched() {
+  SDL_PumpEvents();
+  SDL_FlushEvent(SDL_MOUSEMOTION);
+  PointerMoved();
+  pointerMoved_ = false;
+}
+
+bool SdlInput::PointerMoved() {
+  int x = 0, y = 0;
+  // Where the pointer is on the desktop, whatever the window does (in a
+  // browser, SDL knows it only within the page).
+  SDL_GetGlobalMouseState(&x, &y);
+  const bool moved = x != pointerX_ || y != pointerY_;
+  pointerX_ = x;
+  pointerY_ = y;
+  return moved;
 }
 
 InputEvent SdlInput::PollEvent() {

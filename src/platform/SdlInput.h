@@ -13,14 +13,13 @@
 // or Back, their stand-ins), or anything else.
 InputEvent TranslateEvent(const SDL_Event& event);
 
-// Full screen on the desktop's mode, or the window it was before; the
-// renderer letterboxes the 800 by 600 picture to either.
-void SetWindowFullScreen(SDL_Window* window, bool full);
-
 class SdlInput final : public Input {
  public:
   // The window that F11 switches between full screen and a window.
-  void AttachWindow(SDL_Window* window) { window_ = window; }
+  void AttachWindow(SDL_Window* window) {
+    window_ = window;
+    if (window) PointerMoved();  // where it rests now is no move
+  }
   // Lets go of every pad, before SDL itself is shut down.
   void ClosePads() { pads_.CloseAll(); }
   // A key held or let go by something other than the keyboard (a web page's
@@ -29,6 +28,11 @@ class SdlInput final : public Input {
   void PressFromPage(int scancode, bool down);
   // The game is to pause at its next frame (the window went out of sight).
   void RequestPause() { pauseRequested_ = true; }
+  // The window has just gone full screen or back. SDL puts the pointer back
+  // where it was in the window, which moves it on the screen, and the moves
+  // this makes are no player's: they are let go, and where the pointer is
+  // now is where it rests.
+  void WindowSwitched();
 
   // At most one event the game acts on; the others before it are dropped.
   InputEvent PollEvent() override;
@@ -40,6 +44,8 @@ class SdlInput final : public Input {
   // What the platform does itself with an event on its way past: pads plugged
   // in or out, F11.
   void Notice(const SDL_Event& event);
+  // Whether the pointer stands elsewhere on the screen than when last asked.
+  bool PointerMoved();
   // What the pause menu makes of one event; None for anything else.
   MenuEvent TranslateMenuEvent(const SDL_Event& event);
 
@@ -48,6 +54,8 @@ class SdlInput final : public Input {
   bool pauseRequested_ = false;
   SdlGamepads pads_;
   SDL_Window* window_ = nullptr;
+  int pointerX_ = 0, pointerY_ = 0;  // on the screen, when last asked
+  bool pointerMoved_ = false;        // by the last motion event noticed
   int stickX_ = 0, stickY_ = 0;  // the left stick's last move in the menu: -1, 0 or 1
 };
 

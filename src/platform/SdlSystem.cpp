@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "platform/PictureUpload.h"
+#include "platform/WindowPlacement.h"
 
 #ifdef __EMSCRIPTEN__
 #include <emscripten/emscripten.h>
@@ -155,7 +156,10 @@ void SdlSystem::ConfigureDisplay() {
   // may take it full screen (the page's button does).
   (void)mode_;
 #else
-  if (mode_ == WindowMode::FullScreen) SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
+  if (mode_ == WindowMode::FullScreen) {
+    SetWindowFullScreen(window_, true);
+    input_.WindowSwitched();
+  }
 #endif
   SDL_SetRenderDrawBlendMode(renderer_, SDL_BLENDMODE_BLEND);
   // An 800 by 600 screen, scaled to the display with black bars.
@@ -174,8 +178,10 @@ void SdlSystem::TabHidden(bool hidden) {
   if (hidden) {
     emscripten_pause_main_loop();
     audio_.Pause();
+    audio_.StopDevice();
     input_.RequestPause();
   } else {
+    audio_.StartDevice();
     audio_.Resume();
     emscripten_resume_main_loop();
   }
@@ -187,7 +193,10 @@ void SdlSystem::SetFullScreen(bool full) { SetPageFullScreen(full ? 1 : 0); }
 #else
 bool SdlSystem::IsFullScreen() { return window_ && (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) != 0; }
 
-void SdlSystem::SetFullScreen(bool full) { SetWindowFullScreen(window_, full); }
+void SdlSystem::SetFullScreen(bool full) {
+  SetWindowFullScreen(window_, full);
+  input_.WindowSwitched();
+}
 #endif
 
 void SdlSystem::LoadTexture(TextureId id, const char* path) {

@@ -62,16 +62,36 @@ class LocalStorageSettings final : public SettingsStore {
 namespace fs = std::filesystem;
 
 // $XDG_CONFIG_HOME/tarnwick (or ~/.config/tarnwick) on Linux; the player's
-// application-data folder on Windows.
+// application-data folder on Windows. Empty without a home folder: a folder
+// made wherever the game happened to start would be found by no later run.
 fs::path SettingsFolder() {
 #ifdef _WIN32
   // Wide, as Windows names a folder of a player whose name is not ASCII.
   if (const wchar_t* appData = _wgetenv(L"APPDATA"); appData && *appData) return fs::path(appData) / "Tarnwick";
-  return fs::path("Tarnwick");
 #else
   if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && *config == '/') return fs::path(config) / "tarnwick";
   if (const char* home = std::getenv("HOME"); home && *home) return fs::path(home) / ".config" / "tarnwick";
-  return fs::path(".config") / "tarnwick";
+#endif
+  return {};
+}
+
+#ifdef _WIN32
+constexpr const char* NoHome = "there is no home folder: APPDATA is not set";
+#else
+constexpr const char* NoHome = "there is no home folder: neither HOME nor XDG_CONFIG_HOME is set";
+#endif
+
+// What Notepad on Windows 7 and 8 shows as lines: Windows' own line ends.
+std::string SystemLineEnds(const std::string& text) {
+#ifdef _WIN32
+  std::string crlf;
+  for (const char c : text) {
+    if (c == '\n') crlf += '\r';
+    crlf += c;
+  }
+  return crlf;
+#else
+  return text;
 #endif
 }
 
@@ -85,9 +105,12 @@ std::FILE* Open(const fs::path& path, bool write) {
 
 class FileSettings final : public SettingsStore {
  public:
-  FileSettings() : path_(SettingsFolder() / "settings.conf") {}
+  FileSettings() {
+    if (const fs::path folder = SettingsFolder(); !folder.empty()) path_ = folder / "settings.conf";
+  }
 
   std::optional<std::string> Read(std::size_t limit, bool& whole) override {
+    if (path_.empty()) return std::nullopt;
     std::FILE* file = Open(path_, false);
     if (!file) return std::nullopt;
     std::string text(limit + 1, '\0');
@@ -98,7 +121,9 @@ class FileSettings final : public SettingsStore {
     return text;
   }
 
-  bool Write(const std::string& text, std::string& error) override {
+  bool Write(const std::string& given, std::string& error) override {
+    if (path_.empty()) return error = NoHome, false;
+    const std::string text = SystemLineEnds(given);
     std::error_code ec;
     fs::create_directories(path_.parent_path(), ec);
     // The new text goes to a file of its own, reaches the disk, and is then
@@ -130,7 +155,9 @@ class FileSettings final : public SettingsStore {
     return true;
   }
 
-  std::string Place() const override { return reinterpret_cast<const char*>(path_.u8string().c_str()); }
+  std::string Place() const override {
+    return path_.empty() ? std::string() : reinterpret_cast<const char*>(path_.u8string().c_str());
+  }
   void Say(const std::string& line) override { std::fprintf(stderr, "%s\n", line.c_str()); }
 
  private:

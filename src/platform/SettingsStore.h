@@ -16,7 +16,8 @@ class SettingsStore {
   // Replaces the kept text in one step (a power cut leaves the old text or
   // the new, never half of one). False, with the reason, when it could not.
   virtual bool Write(const std::string& text, std::string& error) = 0;
-  // Where it is kept, for the player: a path, or the browser's storage.
+  // Where it is kept, for the player: a path, or the browser's storage;
+  // empty where there is nowhere to keep it (no home folder).
   virtual std::string Place() const = 0;
   // One line for the player, on the standard error (or the web page's console).
   virtual void Say(const std::string& line) = 0;

@@ -13,6 +13,7 @@
 std::unique_ptr<Speech> MakeSystemSpeech();
 
 // Whether the system says that a screen reader is running now (Windows'
-// SPI_GETSCREENREADER; on Linux the accessibility bus's ScreenReaderEnabled):
+// SPI_GETSCREENREADER; on Linux the accessibility bus's ScreenReaderEnabled,
+// asked in AccessibilityBus.cpp):
 // speech then starts on by itself, unless the player turned it off.
 bool SystemScreenReaderRunning();

@@ -2,7 +2,8 @@
 
 #ifdef _WIN32
 
-#include <SDL.h>
+#include "platform/StartFailureNotes.h"
+
 #include <windows.h>
 // Windows' macro for its own function would rename the system's step.
 #undef CreateWindow
@@ -13,8 +14,8 @@
 
 namespace {
 
-// Why the start failed, in the words shown to the player.
-std::string startFailure;
+// The real system, wrapped to note why a start fails.
+StartFailureNotes* startNotes = nullptr;
 
 bool HandleGiven(DWORD which) {
   const HANDLE handle = GetStdHandle(which);
@@ -50,65 +51,6 @@ std::wstring Wide(const std::string& text) {
   return wide;
 }
 
-void NoteFailure(const std::string& reason) {
-  if (startFailure.empty()) startFailure = reason;
-}
-
-std::string SdlError() {
-  const std::string error = SDL_GetError();
-  return error.empty() ? std::string() : " (" + error + ")";
-}
-
-// Passes every step on to the real system, and notes the first that failed.
-class StartFailureNotes final : public System {
- public:
-  explicit StartFailureNotes(std::unique_ptr<System> real) : real_(std::move(real)) {}
-
-  void InitSubsystems() override { real_->InitSubsystems(); }
-  bool CreateWindow() override {
-    const bool made = real_->CreateWindow();
-    if (!made) NoteFailure("no window could be opened" + SdlError() + ".");
-    return made;
-  }
-  bool CreateRenderer() override {
-    const bool made = real_->CreateRenderer();
-    if (!made) NoteFailure("nothing could draw in the window" + SdlError() + ".");
-    return made;
-  }
-  bool InitAudioEngine() override {
-    const bool made = real_->InitAudioEngine();
-    if (!made) NoteFailure("the sound could not be started.");
-    return made;
-  }
-  void ConfigureDisplay() override { real_->ConfigureDisplay(); }
-  void SetMasterVolume(float volume) override { real_->SetMasterVolume(volume); }
-  unsigned RandomSeed() override { return real_->RandomSeed(); }
-  void LoadTexture(TextureId texture, const char* path) override { real_->LoadTexture(texture, path); }
-  void FreeSurfaces() override { real_->FreeSurfaces(); }
-  bool TextureLoaded(TextureId texture) override { return real_->TextureLoaded(texture); }
-  // The game logs one line only, the picture it could not load.
-  void Log(const char* message) override {
-    real_->Log(message);
-    NoteFailure(std::string(message) +
-                "\n\nIts pictures and sounds belong in the Assets folder beside Tarnwick.exe:"
-                " unzip or install the whole game again.");
-  }
-  void CreateSound(SoundId sound, const char* path) override { real_->CreateSound(sound, path); }
-  void UninitAudioEngine() override { real_->UninitAudioEngine(); }
-  void DestroyTexture(TextureId texture) override { real_->DestroyTexture(texture); }
-  void DestroyRenderer() override { real_->DestroyRenderer(); }
-  void DestroyWindow() override { real_->DestroyWindow(); }
-  void Quit() override { real_->Quit(); }
-  Platform& GamePlatform() override { return real_->GamePlatform(); }
-  void PauseSound() override { real_->PauseSound(); }
-  void ResumeSound() override { real_->ResumeSound(); }
-  bool IsFullScreen() override { return real_->IsFullScreen(); }
-  void SetFullScreen(bool full) override { real_->SetFullScreen(full); }
-
- private:
-  std::unique_ptr<System> real_;
-};
-
 }  // namespace
 
 bool AttachParentConsole() {
@@ -129,12 +71,14 @@ void UseAssetsBesideProgram() {
 }
 
 std::unique_ptr<System> NotingStartFailures(std::unique_ptr<System> real) {
-  return std::make_unique<StartFailureNotes>(std::move(real));
+  auto notes = std::make_unique<StartFailureNotes>(std::move(real));
+  startNotes = notes.get();
+  return notes;
 }
 
 void ShowStartFailure() {
-  const std::string text =
-      "Tarnwick could not start:\n\n" + (startFailure.empty() ? std::string("it does not know why.") : startFailure);
+  const std::string reason = startNotes ? startNotes->Reason() : std::string();
+  const std::string text = "Tarnwick could not start:\n\n" + (reason.empty() ? std::string("it does not know why.") : reason);
   MessageBoxW(nullptr, Wide(text).c_str(), L"Tarnwick", MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "core/TextureCatalog.h"
 #include "presentation/CaptionLetters.h"
@@ -56,6 +57,8 @@ int EntryOf(const char* path) {
 
 void PutUp(CaptionBoard& board, int entry) {
   if (entry < 0) return;
+  board.startedAgo[static_cast<std::size_t>(entry)] = 0;
+  if (!board.showing) return;
   auto& shown = board.shown;
   const auto same = std::find_if(shown.begin(), shown.end(), [&](const auto& s) { return s.entry == entry; });
   if (same != shown.end()) {
@@ -116,4 +119,31 @@ void DrawCaptions(CaptionBoard& board, float deltaTime, Platform& platform) {
     s.seconds += deltaTime;
     s.below = std::max(0.0f, s.below - deltaTime / CaptionRiseSeconds);
   }
+}
+
+void AgeStartedSounds(CaptionBoard& board, float deltaTime) {
+  for (float& ago : board.startedAgo)
+    if (ago >= 0) ago += deltaTime;
+}
+
+void ShowCaptionsOfSoundsPlaying(CaptionBoard& board, Audio& audio) {
+  board.showing = true;
+  board.shown = {};
+  std::vector<int> playing;
+  for (std::size_t i = 0; i < CaptionTable.size(); ++i) {
+    const float ago = board.startedAgo[i];
+    if (ago < 0) continue;
+    const CaptionEntry& entry = CaptionTable[i];
+    if (entry.file ? ago < board.fileSeconds[i] : audio.IsPlaying(entry.sound)) playing.push_back(static_cast<int>(i));
+  }
+  std::sort(playing.begin(), playing.end(),
+            [&](int a, int b) { return board.startedAgo[static_cast<std::size_t>(a)] > board.startedAgo[static_cast<std::size_t>(b)]; });
+  const std::size_t first = playing.size() > CaptionRows ? playing.size() - CaptionRows : 0;
+  for (std::size_t i = first; i < playing.size(); ++i)
+    board.shown[i - first] = {playing[i], board.startedAgo[static_cast<std::size_t>(playing[i])], 0};
+}
+
+void HideCaptions(CaptionBoard& board) {
+  board.showing = false;
+  board.shown = {};
 }

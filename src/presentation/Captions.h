@@ -3,7 +3,9 @@
 // top of the screen for each sound that tells the story, up from the frame the
 // sound starts for as long as it plays (a looping one: until it is stopped),
 // and never for less than two seconds; two or three at once stack. Without
-// the option none of this runs: the program neither listens nor draws.
+// the option nothing is drawn or asked of the sound; only when each captioned
+// sound last started is noted, so that captions turned on in the pause menu
+// can show a sound that is playing then, for the time it has left.
 
 #include <array>
 
@@ -65,16 +67,25 @@ struct CaptionBoard {
   };
   std::array<Shown, CaptionRows> shown{};
   std::array<float, CaptionTable.size()> fileSeconds{};
+  // Whether captions are up: otherwise a sound that starts is only noted.
+  bool showing = true;
+  // How long ago, in the game's time, each captioned sound last started
+  // (negative: never), captions on or off.
+  std::array<float, CaptionTable.size()> startedAgo = [] {
+    std::array<float, CaptionTable.size()> never;
+    never.fill(-1);
+    return never;
+  }();
 };
 
 // Before the first frame: the letters are made crisp, and each captioned
 // file's length is read from the file.
 void StartCaptions(CaptionBoard& board, Platform& platform);
 
-// The audio the game plays through while captions are on: every call is
-// passed on unchanged, in order, and the words of a captioned sound are put
-// up as it starts (again from the top of its time, if they are up already;
-// when every row is taken, the oldest gives way).
+// The audio the game plays through: every call is passed on unchanged, in
+// order, and while captions are showing the words of a captioned sound are
+// put up as it starts (again from the top of its time, if they are up
+// already; when every row is taken, the oldest gives way).
 class CaptionedAudio final : public Audio {
  public:
   CaptionedAudio(Audio& audio, CaptionBoard& board) : audio_(audio), board_(board) {}
@@ -96,3 +107,15 @@ class CaptionedAudio final : public Audio {
 // draws the others, each on its dark box at the top right, and ages them and
 // moves them on by the frame's time.
 void DrawCaptions(CaptionBoard& board, float deltaTime, Platform& platform);
+
+// After every game frame, captions on or off: the sounds noted as started
+// grow older by the frame's time.
+void AgeStartedSounds(CaptionBoard& board, float deltaTime);
+
+// Captions turned on during play (the pause menu): every captioned sound
+// still playing is put up at once, as old as its sound, so it stays for the
+// time the sound has left (and the two seconds from its start); the newest
+// three, oldest at the top. Turned off: every caption comes down, and sounds
+// are only noted from then on.
+void ShowCaptionsOfSoundsPlaying(CaptionBoard& board, Audio& audio);
+void HideCaptions(CaptionBoard& board);

@@ -291,6 +291,8 @@ void SpokenLayer::AfterMenuEvent(const PauseMenu& menu, const GameOptions& optio
     speech.Say(MenuItemWords(MenuItem::Speech, options), true);
   } else if (MenuValueWords(menu.lit, options) != MenuValueWords(menu.lit, menuOptions_)) {
     speech.Say(Capitalised(MenuValueWords(menu.lit, options)) + ".", true);
+  } else if (options.FullScreen != menuOptions_.FullScreen) {
+    speech.Say(MenuItemWords(MenuItem::FullScreen, options), true);  // F11, whichever item is lit
   }
   menuLit_ = menu.lit;
   menuOptions_ = options;

@@ -64,13 +64,34 @@ LaunchRequest ReadCommandLine(int argc, const char* const* argv) {
   return request;
 }
 
-std::string UsageText(const std::string& settingsPlace) {
+GameOptions OptionsForRun(GameOptions kept, const LaunchRequest& request) {
+  if (request.captions) kept.Captions = *request.captions;
+  if (request.reduceFlashing) kept.ReduceFlashing = *request.reduceFlashing;
+  if (request.speech) kept.Speech = *request.speech;
+  if (request.windowed) kept.FullScreen = false;
+  return kept;
+}
+
+std::string UsageText(const std::string& settingsPlace, UsageSystem system) {
+  const std::string whereAssetsLie =
+      system == UsageSystem::Windows
+          ? "letterboxed to the display, and reads its pictures and sounds from the Assets\n"
+            "folder in the working directory, or else from the one beside Tarnwick.exe.\n"
+          : "letterboxed to the display, and reads its pictures and sounds from Assets/ in\n"
+            "the working directory (the installed launcher starts it where they lie).\n";
+  const std::string kept =
+      settingsPlace.empty()
+          ? "What is chosen in the pause menu holds for the run only: with no home folder\n"
+            "there is nowhere to keep it.\n"
+          : "What is chosen in the pause menu is kept for the next time, in\n"
+            "  " + settingsPlace + "\n"
+            "(one \"name = value\" a line: captions, reduce-flashing, volume, full-screen,\n"
+            "speech).\n";
   return "Usage: tarnwick [--windowed] [--[no-]captions] [--[no-]reduce-flashing] [--[no-]speech]\n"
          "       tarnwick -h | --help | --version\n"
          "\n"
-         "A short first-person horror adventure. It opens full screen, with the picture\n"
-         "letterboxed to the display, and reads its pictures and sounds from Assets/ in\n"
-         "the working directory (the installed launcher starts it where they lie).\n"
+         "A short first-person horror adventure. It opens full screen, with the picture\n" +
+         whereAssetsLie +
          "\n"
          "Options:\n"
          "  --windowed          play in an 800 by 600 window that can be resized\n"
@@ -108,10 +129,7 @@ std::string UsageText(const std::string& settingsPlace) {
          "Start pauses; with speech, the west button (X, square) switches it and the\n"
          "north button (Y, triangle) says what is here.\n"
          "\n"
-         "What is chosen in the pause menu is kept for the next time, in\n"
-         "  " + settingsPlace + "\n"
-         "(one \"name = value\" a line: captions, reduce-flashing, volume, full-screen,\n"
-         "speech).\n"
+         + kept +
          "Options given on the command line hold for that run.\n"
          "\n"
          "Exit status: 0 after a quit, 1 when the game cannot start, 2 for a wrong\n"

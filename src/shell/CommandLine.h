@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "core/GameOptions.h"
+
 enum class LaunchAction { Play, PrintHelp, PrintVersion, Refuse };
 
 struct LaunchRequest {
@@ -25,9 +27,18 @@ struct LaunchRequest {
 // otherwise --help (or -h) wins over --version, and both over playing.
 LaunchRequest ReadCommandLine(int argc, const char* const* argv);
 
+// This run's options: the kept settings, with what the command line asks on
+// top (speech only where the line names it: else the kept choice, or the
+// system's screen reader, decides).
+GameOptions OptionsForRun(GameOptions kept, const LaunchRequest& request);
+
+// The system --help speaks of: where the pictures and sounds are looked for
+// is each system's own.
+enum class UsageSystem { Linux, Windows };
+
 // The usage with the keys, as --help prints it; `settingsPlace` is where the
-// pause menu's settings are kept.
-std::string UsageText(const std::string& settingsPlace);
+// pause menu's settings are kept (empty: nowhere, they hold for the run).
+std::string UsageText(const std::string& settingsPlace, UsageSystem system);
 // What a refused command line prints on stderr: the error, and where to find
 // the usage (not the usage itself: a typo gets two lines, not a page).
 std::string RefusalText(const std::string& error);

@@ -23,6 +23,12 @@ std::unique_ptr<SettingsKeeper> settings;
 std::unique_ptr<System> realSystem;
 std::unique_ptr<ProgramRun> program;
 
+#ifdef _WIN32
+constexpr UsageSystem ThisSystem = UsageSystem::Windows;
+#else
+constexpr UsageSystem ThisSystem = UsageSystem::Linux;
+#endif
+
 }  // namespace
 
 #ifdef __EMSCRIPTEN__
@@ -47,7 +53,7 @@ int main(int argc, char** argv) {
   const LaunchRequest request = ReadCommandLine(argc, argv);
   switch (request.action) {
     case LaunchAction::PrintHelp:
-      std::fputs(UsageText(settingsStore->Place()).c_str(), stdout);
+      std::fputs(UsageText(settingsStore->Place(), ThisSystem).c_str(), stdout);
       return 0;
     case LaunchAction::PrintVersion:
       std::fputs(VersionText().c_str(), stdout);
@@ -60,10 +66,7 @@ int main(int argc, char** argv) {
   }
   // The kept settings, with what the command line asks for on top, for this run.
   settings = std::make_unique<SettingsKeeper>(*settingsStore);
-  GameOptions options = settings->Kept();
-  if (request.captions) options.Captions = *request.captions;
-  if (request.reduceFlashing) options.ReduceFlashing = *request.reduceFlashing;
-  if (request.windowed) options.FullScreen = false;
+  GameOptions options = OptionsForRun(settings->Kept(), request);
   realSystem = MakeRealSystem(options.FullScreen ? WindowMode::FullScreen : WindowMode::Windowed);
   // A player whose screen reader runs hears the game from the start, unless
   // they turned speech off before.

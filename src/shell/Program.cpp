@@ -60,6 +60,7 @@ bool ProgramRun::Start() {
   state_ = InitialGameState();
   state_.LastTicks = platform.clock.TicksMs();
   ApplyTextureSettings(platform.drawing, state_.BackgroundTexture);
+  captionBoard_.showing = options_.Captions;
   if (options_.Captions) {
     StartCaptions(captionBoard_, platform);
     captionsStarted_ = true;
@@ -73,17 +74,12 @@ bool ProgramRun::Start() {
 
 Platform& ProgramRun::FramePlatform() {
   Platform& platform = system_.GamePlatform();
-  if (!plainPlatform_) {
+  if (!framePlatform_) {
     keptFrame_ = std::make_unique<KeptFrame>(platform.drawing);
-    plainPlatform_ = std::make_unique<Platform>(Platform{*keptFrame_, platform.audio, platform.input, platform.clock});
-  }
-  if (!options_.Captions) return *plainPlatform_;
-  if (!captionedPlatform_) {
     captionedAudio_ = std::make_unique<CaptionedAudio>(platform.audio, captionBoard_);
-    captionedPlatform_ =
-        std::make_unique<Platform>(Platform{*keptFrame_, *captionedAudio_, platform.input, platform.clock});
+    framePlatform_ = std::make_unique<Platform>(Platform{*keptFrame_, *captionedAudio_, platform.input, platform.clock});
   }
-  return *captionedPlatform_;
+  return *framePlatform_;
 }
 
 bool ProgramRun::AsksToHoldUp() const {
@@ -111,6 +107,7 @@ bool ProgramRun::GameStep() {
     End();
     return false;
   }
+  AgeStartedSounds(captionBoard_, state_.DeltaTime);
   Speech* voice = Narrating() ? &system_.GameSpeech() : nullptr;
   if (title)
     spoken_.AfterTitleFrame(state_, voice);
@@ -137,7 +134,7 @@ void ProgramRun::SwitchSpeech() {
 
 void ProgramRun::OpenMenu() {
   menu_ = {true, MenuItem::Resume};
-  options_.FullScreen = system_.IsFullScreen();  // F11 may have changed it
+  options_.FullScreen = windowFullScreen_ = system_.IsFullScreen();  // F11 may have changed it
   optionsAtOpen_ = options_;
   LettersReady();
   system_.PauseSound();
@@ -162,6 +159,12 @@ bool ProgramRun::MenuStep() {
     case MenuOutcome::Stay:
       break;
   }
+  // F11 (or a browser leaving its full screen) while the menu is open: the
+  // item shows what the window has become. Only a change the menu did not ask
+  // for is taken: a browser may take a moment to do what it was asked.
+  const bool windowFullScreen = system_.IsFullScreen();
+  if (windowFullScreen != windowFullScreen_) options_.FullScreen = windowFullScreen;
+  windowFullScreen_ = windowFullScreen;
   // Said before the menu is gone, and with speech just turned off, that it is.
   if (menu_.open && (narrating || Narrating())) {
     if (event.kind == MenuEvent::Kind::Describe)
@@ -176,12 +179,16 @@ bool ProgramRun::MenuStep() {
 void ProgramRun::Apply(MenuItem item) {
   switch (item) {
     case MenuItem::Captions:
-      // Turned on, they show from the next captioned sound.
-      if (options_.Captions && LettersReady() && !captionsStarted_) {
-        StartCaptions(captionBoard_, FramePlatform());
+      // Turned on, they show every captioned sound playing now, and each
+      // that starts from then on.
+      if (options_.Captions && LettersReady()) {
+        if (!captionsStarted_) StartCaptions(captionBoard_, FramePlatform());
         captionsStarted_ = true;
+        ShowCaptionsOfSoundsPlaying(captionBoard_, FramePlatform().audio);
+      } else {
+        HideCaptions(captionBoard_);
+        captionBoard_.showing = options_.Captions;
       }
-      captionBoard_.shown = {};
       if (keeper_) keeper_->Keep(&GameOptions::Captions, options_);
       break;
     case MenuItem::GentlerFlashes:

@@ -63,17 +63,18 @@ class ProgramRun {
   int exitStatus_ = 0;
 
   // The platform the frames use: the system's, drawing through the kept
-  // frame, and with captions on, playing through the captioned audio.
+  // frame and playing through the captioned audio (which only notes the
+  // sounds while captions are off).
   std::unique_ptr<KeptFrame> keptFrame_;
-  std::unique_ptr<Platform> plainPlatform_;
   CaptionBoard captionBoard_;
   std::unique_ptr<CaptionedAudio> captionedAudio_;
-  std::unique_ptr<Platform> captionedPlatform_;
+  std::unique_ptr<Platform> framePlatform_;
   bool captionsStarted_ = false;
   enum class Letters { NotLoaded, Loaded, Missing } letters_ = Letters::NotLoaded;
 
   PauseMenu menu_;
   GameOptions optionsAtOpen_;
+  bool windowFullScreen_ = false;  // as the system last said, while the menu is open
 
   // Beside the described game: what the screen shows, said aloud.
   SpokenLayer spoken_;

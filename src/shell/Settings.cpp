@@ -61,6 +61,9 @@ bool Printable(std::string_view line) {
 
 SettingsReading ReadSettingsText(std::string_view text, bool whole) {
   SettingsReading reading;
+  // Notepad before Windows 10's 1903, and PowerShell 5, begin UTF-8 text with
+  // an invisible byte-order mark: it says nothing.
+  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
   int unread = 0;
   std::string first;
   int number = 0;
@@ -115,8 +118,8 @@ void SettingsKeeper::Write() {
   std::string error;
   if (store_.Write(SettingsText(kept_, speechChosen_), error) || failureSaid_) return;
   failureSaid_ = true;
-  store_.Say("tarnwick: the settings could not be kept in " + store_.Place() + " (" + error +
-             "); they hold for this run");
+  const std::string place = store_.Place().empty() ? "" : " in " + store_.Place();
+  store_.Say("tarnwick: the settings could not be kept" + place + " (" + error + "); they hold for this run");
 }
 
 bool SpeechAtStart(std::optional<bool> commandLine, const SettingsKeeper& keeper,

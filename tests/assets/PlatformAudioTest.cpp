@@ -183,6 +183,26 @@ TEST_F(PlatformAudio, AFilesLengthAndASoundsEndComeFromTheSoundItself) {
   EXPECT_FALSE(audio_.IsPlaying(HeavyBreathingSound));
 }
 
+// Two reasons for silence at once (the pause menu open in a tab then
+// hidden): the sound stands still until both have gone, and then plays on to
+// its end.
+TEST_F(PlatformAudio, SoundStandsStillUntilEveryPauseIsUndone) {
+  WriteTone(dir_ / "tone.wav", 0.1f);
+  audio_.CreateSound(HeavyBreathingSound, File("tone.wav").c_str());
+  audio_.Start(HeavyBreathingSound);
+  audio_.Pause();
+  audio_.Pause();
+  audio_.Resume();
+  // Ten times the tone's length: a device that played on would have ended it.
+  std::this_thread::sleep_for(std::chrono::seconds(1));
+  EXPECT_TRUE(audio_.IsPlaying(HeavyBreathingSound)) << "the first resume brought the sound back";
+  audio_.Resume();
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  while (audio_.IsPlaying(HeavyBreathingSound) && std::chrono::steady_clock::now() < deadline)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  EXPECT_FALSE(audio_.IsPlaying(HeavyBreathingSound)) << "the sound never went on";
+}
+
 TEST(PlatformAudioWithoutEngine, SoundsMadeBeforeTheEngineFail) {
   MiniaudioAudio audio;
   audio.CreateSound(BirdsSound, "Assets/Audio/Birds.mp3");

@@ -79,6 +79,9 @@ class PlayedSystem final : public System {
   void ResumeSound() override { real_.ResumeSound(); }
   bool IsFullScreen() override { return real_.IsFullScreen(); }
   void SetFullScreen(bool full) override { real_.SetFullScreen(full); }
+  // The real system's voice, unless another is handed in.
+  Speech& GameSpeech() override { return speech ? *speech : real_.GameSpeech(); }
+  Speech* speech = nullptr;
   // Frames reach the window only through RedrawRecorded.
   void DrawOnlyWhenAsked();
   // The recorded frame, drawn and presented in the window.

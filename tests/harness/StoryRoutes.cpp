@@ -54,3 +54,12 @@ std::vector<int> ExpectedScenes(StoryEnd ending) {
   return scenes;
 }
 
+
+const char* NameOf(StoryEnd ending) {
+  switch (ending) {
+    case StoryEnd::DriveAway: return "DriveAway";
+    case StoryEnd::Jumpscare: return "Jumpscare";
+    case StoryEnd::DeathThenDriveAway: return "DeathThenDriveAway";
+  }
+  return "";
+}

@@ -29,11 +29,15 @@ depends=$(field Depends)
 log "Depends: $depends"
 # The libraries the game links, each as a versioned dependency; and not the
 # image library, which the game does not use.
-for lib in libc6 libsdl2-2.0-0 libpng16-16 libstdc++6; do
+for lib in libc6 libsdl2-2.0-0 libpng16-16 libstdc++6 libspeechd2 libdbus-1-3; do
   tr ',' '\n' <<<"$depends" | sed 's/^ *//' | grep -qF "$lib (>= " || fail "Depends lacks a versioned $lib: $depends"
 done
 grep -q 'libsdl2-image' <<<"$depends" && fail "Depends names SDL2_image, which the game does not link"
 ldd "$GAME_BINARY" | grep -q 'libSDL2_image' && fail "the game links SDL2_image"
+# The voice needs the speech service running, with a synthesiser: recommended,
+# so that a player who wants no voice can leave them out.
+[ "$(field Recommends)" = "speech-dispatcher, speech-dispatcher-espeak-ng" ] ||
+  fail "Recommends is '$(field Recommends)', not the speech service and its voice"
 size=$(field Installed-Size)
 unpacked_kb=$(dpkg-deb --fsys-tarfile "$deb" | tar -t -v | awk '{ k += int(($3 + 1023) / 1024) } END { print k }')
 [ "$size" -ge "$unpacked_kb" ] && [ "$size" -le $((unpacked_kb + 64)) ] ||
@@ -71,6 +75,9 @@ log "lintian: no errors, no warnings"
 # --- the unpacked tree: validators and the manual page
 scratch="$WORK_DIR/scratch root"
 dpkg-deb -x "$deb" "$scratch" || fail "dpkg-deb -x failed"
+dpkg-deb -e "$deb" "$WORK_DIR/control" || fail "dpkg-deb -e failed"
+bash "$source_dir/tests/package/lib/machine_free.sh" "$source_dir" "$BUILD_DIR" "the Debian package" "$scratch" \
+  "$WORK_DIR/control" || fail "the package holds something of the machine that built it"
 appstreamcli validate --no-net "$scratch/$metainfo" >"$WORK_DIR/appstream.log" 2>&1 ||
   { cat "$WORK_DIR/appstream.log" >&2; fail "appstreamcli does not accept the metainfo"; }
 for tag in '<content_rating type="oars-1.1">' '<screenshot' '<launchable type="desktop-id">tarnwick.desktop</launchable>'; do
@@ -94,6 +101,16 @@ zcat "$scratch/usr/share/doc/tarnwick/changelog.gz" | head -n 1 | grep -qF "tarn
 grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
   "$scratch/usr/share/doc/tarnwick/copyright" || fail "the copyright file is not machine-readable"
 log "metainfo, desktop entry, manual page, changelog and copyright"
+
+# --- the same package from another source folder and another build folder
+other="$WORK_DIR/elsewhere entirely"
+mkdir -p "$other/source" "$other/build"
+cp -r "$source_dir/scripts" "$source_dir/packaging" "$other/source/"
+cp -r "$BUILD_DIR/tarnwick" "$BUILD_DIR/Assets" "$BUILD_DIR/icons" "$other/build/"
+TARNWICK_BUILD_DIR="$other/build" "$other/source/scripts/package" >"$WORK_DIR/again.log" 2>&1 ||
+  { cat "$WORK_DIR/again.log" >&2; fail "scripts/package from another folder failed"; }
+cmp -s "$deb" "$(tail -n 1 "$WORK_DIR/again.log")" || fail "the same build packed in another folder gives other bytes"
+log "the same bytes packed in another folder"
 
 # --- the game from the unpacked tree, through its launcher, from elsewhere
 xvfb_start

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <functional>
 #include <iterator>
 #include <optional>
 #include <ostream>
@@ -170,6 +171,86 @@ INSTANTIATE_TEST_SUITE_P(EveryEndingAtSeveralRates, LightOverTheScreen, testing:
                          [](const testing::TestParamInfo<Play>& info) {
                            return std::string(info.param.ending.name) + "_" + std::to_string(info.param.hz) + "Hz";
                          });
+
+// --- Switched on in the pause menu ---
+
+// The light of the first frame presented among `calls` (the frame that asked
+// for the menu, before the menu's own frames).
+std::optional<float> LightOfFirstFrame(const RecordingDrawing& calls) {
+  RecordingDrawing first;
+  for (const DrawCall& call : calls.calls) {
+    first.calls.push_back(call);
+    if (call.kind == DrawCall::Kind::Present) break;
+  }
+  return LightOver(first);
+}
+
+// Switched on in the menu where the game lays its own light over the screen
+// (the night's tint, a fade's black, the first car ride's black lead-in), the
+// gentle light starts from that light: the first frame after the menu is lit
+// as the last before it, within a fade's step. (The camera's white: see
+// PauseTest.) Each is switched off again before the next.
+TEST(GentleLightFromTheMenu, StartsFromTheLightOnTheScreenAtNightInAFadeAndInTheLeadIn) {
+  using Kind = MenuEvent::Kind;
+  struct Moment {
+    const char* name;
+    std::function<bool(const GameState&)> holds;
+    bool done = false;
+  };
+  std::vector<Moment> moments = {
+      {"the night", [](const GameState& s) { return s.NightTint >= 150 && s.FadeAlpha == 0 && !s.Animating; }},
+      {"a fade", [](const GameState& s) { return !s.TitleRunning && s.FadeAlpha >= 80 && s.FadeAlpha <= 200; }},
+      {"the lead-in", [](const GameState& s) { return s.Animating && s.AnimationKind == CarRideOne && s.CarLeadInTimer > 0.2f; }},
+  };
+  enum class Step { Looking, SwitchingOn, Measuring, SwitchingOff } step = Step::Looking;
+  Moment* now = nullptr;
+  std::optional<float> before;
+  int resumes = 0;
+  const auto switchGentle = [](FakeSystem& system) {
+    system.rec.input.pauseWhenIdle = true;
+    system.rec.input.menuEvents = {{Kind::Down}, {Kind::Down}, {Kind::Choose}, {Kind::Resume}};
+  };
+  const FrameLook look = [&](const GameState* state, FakeSystem& system) {
+    if (!state) return;
+    const int resumed = system.CountStepsStartingWith("resume sound");
+    const bool menuRan = resumed != resumes;
+    resumes = resumed;
+    switch (step) {
+      case Step::Looking:
+        for (Moment& m : moments)
+          if (!m.done && system.rec.input.events.empty() && m.holds(*state)) {
+            now = &m;
+            switchGentle(system);
+            step = Step::SwitchingOn;
+            break;
+          }
+        break;
+      case Step::SwitchingOn:
+        if (menuRan) {
+          before = LightOfFirstFrame(system.rec.drawing);
+          step = Step::Measuring;
+        }
+        break;
+      case Step::Measuring: {
+        const std::optional<float> after = LightOver(system.rec.drawing);
+        EXPECT_TRUE(before && after) << now->name;
+        if (before && after) {
+          EXPECT_LE(std::fabs(*after - *before), FadeStep(60)) << now->name << ": the light jumps from " << *before
+                                                                << " to " << *after;
+        }
+        now->done = true;
+        switchGentle(system);
+        step = Step::SwitchingOff;
+        break;
+      }
+      case Step::SwitchingOff:
+        if (menuRan) step = Step::Looking;
+        break;
+    }
+  };
+  ASSERT_TRUE(PlayThrough({}, FixedRate(60), 1, 2400, GameOptions{}, look).finished);
+  for (const Moment& m : moments) EXPECT_TRUE(m.done) << m.name << " never came";
+}
 
 // --- Without the option, the game as it was ---
 

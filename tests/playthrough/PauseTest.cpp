@@ -15,6 +15,7 @@
 #include "harness/FakeSystem.h"
 #include "harness/Playthrough.h"
 #include "harness/ScreenReader.h"
+#include "presentation/Captions.h"
 
 namespace {
 
@@ -121,6 +122,59 @@ TEST(Pause, CaptionsAndGentlerLightTurnedOnInTheMenuTakeOverFromTheNextFrame) {
   EXPECT_TRUE(captions.count("[CAMERA SHUTTER]"));
   ASSERT_TRUE(switchedInFlash) << "the camera's white was never seen";
   EXPECT_LE(biggestStep, 17) << "a step of the white larger than a fade's after the gentler light took over";
+}
+
+// Captions turned on in the menu while a sound plays: it is captioned from
+// the first frame after, for the time it has left. A file played once (3 s
+// long here) is up from its start for its length, though captions came on
+// half a second in; the telephone, already ringing, until it is answered.
+TEST(Pause, CaptionsTurnedOnInTheMenuShowTheSoundsPlayingThenForTheTimeTheyHaveLeft) {
+  using Kind = MenuEvent::Kind;
+  enum class Phase { WaitForAFile, FileUp, WaitForThePhone, PhoneUp, Done } phase = Phase::WaitForAFile;
+  int frame = 0, fileStart = -1, fileLastUp = -1, phoneStart = -1, resumes = 0, frameAfterResume = -1;
+  std::string fileWords;
+  bool phoneUpAfterResume = false, phoneEverMissing = false;
+  const auto pauseAndSwitchCaptions = [](FakeSystem& system) {
+    system.rec.input.pauseWhenIdle = true;
+    system.rec.input.menuEvents = {{Kind::Down}, {Kind::Choose}, {Kind::Resume}};
+  };
+  const FrameLook look = [&](const GameState* state, FakeSystem& system) {
+    if (!state) return;
+    ++frame;  // the frame whose calls are recorded
+    std::set<std::string> up;
+    for (const DrawnCaption& caption : DrawnCaptions(system.rec.drawing)) up.insert(caption.words);
+    const int resumed = system.CountStepsStartingWith("resume sound");
+    const bool firstAfterResume = frame == frameAfterResume;
+    if (resumed != resumes) frameAfterResume = frame + 1;
+    resumes = resumed;
+    for (const SoundCall& call : system.rec.audio.calls) {
+      if (phase == Phase::WaitForAFile && call.kind == SoundCall::Kind::PlayOnce)
+        for (const CaptionEntry& entry : CaptionTable)
+          if (entry.file && call.path == entry.file) fileWords = entry.words, fileStart = frame, phase = Phase::FileUp;
+      if (phase == Phase::WaitForThePhone && call.kind == SoundCall::Kind::Start && call.sound == TelephoneSound)
+        phoneStart = frame, phase = Phase::PhoneUp;
+      if (phase == Phase::PhoneUp && call.kind == SoundCall::Kind::Stop && call.sound == TelephoneSound) phase = Phase::Done;
+    }
+    if (phase == Phase::FileUp) {
+      if (frame == fileStart + 30) pauseAndSwitchCaptions(system);  // on
+      if (up.count(fileWords)) fileLastUp = frame;
+      if (fileLastUp > 0 && !up.count(fileWords)) {
+        phase = Phase::WaitForThePhone;
+        pauseAndSwitchCaptions(system);  // off again
+      }
+    }
+    if (phase == Phase::PhoneUp) {
+      if (frame == phoneStart + 30) pauseAndSwitchCaptions(system);  // on
+      if (firstAfterResume && frame > phoneStart) phoneUpAfterResume = up.count("[TELEPHONE RINGING]") > 0;
+      if (phoneUpAfterResume && !up.count("[TELEPHONE RINGING]")) phoneEverMissing = true;
+    }
+  };
+  ASSERT_TRUE(PlayThrough({}, FixedRate(60), 1, 2400, GameOptions{}, look).finished);
+  ASSERT_GT(fileStart, 0) << "no captioned file was played";
+  EXPECT_NEAR(fileLastUp - fileStart + 1, 180, 2) << fileWords << ": up for other than its 3 s from its start";
+  EXPECT_EQ(phase, Phase::Done) << "the telephone never rang, or was never answered, after the file's caption";
+  EXPECT_TRUE(phoneUpAfterResume) << "the ringing telephone was not captioned from the first frame after the menu";
+  EXPECT_FALSE(phoneEverMissing) << "the telephone's caption went before it was answered";
 }
 
 }  // namespace

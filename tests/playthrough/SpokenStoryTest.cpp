@@ -144,10 +144,6 @@ TEST_P(SpokenStory, EveryLineCardPlaceAndPromptIsSaid) {
 
 INSTANTIATE_TEST_SUITE_P(EveryEnding, SpokenStory,
                          testing::Values(StoryEnd::DriveAway, StoryEnd::Jumpscare, StoryEnd::DeathThenDriveAway),
-                         [](const testing::TestParamInfo<StoryEnd>& info) {
-                           return info.param == StoryEnd::DriveAway   ? std::string("DriveAway")
-                                  : info.param == StoryEnd::Jumpscare ? std::string("Jumpscare")
-                                                                      : std::string("DeathThenDriveAway");
-                         });
+                         [](const testing::TestParamInfo<StoryEnd>& info) { return std::string(NameOf(info.param)); });
 
 }  // namespace

@@ -126,6 +126,28 @@ TEST(Captions, OneThatGoesLeavesTheOthersOnceEachAndThoseBelowRiseIntoItsRowInAF
   }
 }
 
+// One that comes while another still rises into the row of one that went
+// takes a row of its own at once: no two boxes ever overlap, on any display.
+TEST(Captions, OneThatComesWhileAnotherRisesNeverOverlapsIt) {
+  for (const double hz : {20.0, 60.0, 144.0}) {
+    CaptionedGame game(hz);
+    game.driver.rec.audio.fileSeconds = {
+        {CreepyYellFile, 9}, {KnockKnockFile, 0.5f}, {GlassShatterFile, 9}, {WoodRunningFile, 9}};
+    StartCaptions(game.board, game.platform);
+    for (const char* file : {CreepyYellFile, KnockKnockFile, GlassShatterFile}) game.audio.PlayOnce(file);
+    while (game.Drawn().size() == 3 && game.frames < 10 * hz) {
+    }
+    game.audio.PlayOnce(WoodRunningFile);  // the glass still below its new row
+    for (int frame = 0; frame < hz; ++frame) {
+      const std::vector<DrawnCaption> drawn = game.Drawn();
+      ASSERT_EQ(drawn.size(), 3u) << hz << " Hz";
+      for (std::size_t i = 1; i < drawn.size(); ++i)
+        EXPECT_LE(drawn[i - 1].box.y + drawn[i - 1].box.h, drawn[i].box.y)
+            << hz << " Hz, frame " << frame << ": " << drawn[i - 1].words << " over " << drawn[i].words;
+    }
+  }
+}
+
 TEST(Captions, LettersStandOneSheetPixelApartAndSpacesWider) {
   CaptionedGame game;
   game.audio.PlayOnce(KnockKnockKnockFile);

@@ -3,7 +3,9 @@
 # stands in for a sound card; the game, told to use that server, plays the
 # title's music and ambience into it, and a recording of the sink's monitor
 # must not be silence. With "Audio/MenuSong.mp3" taken away the title still
-# runs, and the recording still holds the ambience.
+# runs, and the recording still holds the ambience. Paused, turned down to 0
+# in the menu and resumed, the game is silent from the pause on: nothing of
+# what was mixed before the pause comes out at the old volume on resuming.
 source "$(dirname "$0")/lib/xvfb.bash"
 
 PULSE_PID=""
@@ -145,5 +147,48 @@ read -r _ _ withSong <<<"$(levels "$WORK_DIR/title.raw")"
 read -r _ _ withoutSong <<<"$(levels "$WORK_DIR/no-song.raw")"
 awk -v a="$withSong" -v b="$withoutSong" 'BEGIN { exit !(b < a - 1) }' ||
   fail "without the menu song the title is not quieter ($withoutSong against $withSong dBFS)"
+
+# Paused on the title, the volume turned down to 0 and the game resumed.
+menu_shown() { [ "$(convert "$1" -format '%[pixel:p{139,300}]' info:)" = "srgb(96,96,104)" ]; }
+press() {
+  xdotool windowfocus --sync "$WINDOW_ID" 2>/dev/null || true
+  xdotool key "$@"
+}
+recorded_bytes() { stat -c %s "$WORK_DIR/paused.raw" 2>/dev/null || echo 0; }
+# The recording has grown by $1 seconds past $2 bytes.
+recorded_past() { [ "$(recorded_bytes)" -gt $(($2 + $1 * 44100 * 2)) ]; }
+assets_link_dir
+game_start "$RUN_DIR"
+wait_for_window 60
+wait_for_screen 60 paused-title not_black
+wait_until 60 "the game's stream on the sound server" game_is_pulse_client
+parec -d tarnwick.monitor --raw --format=s16le --rate=44100 --channels=1 >"$WORK_DIR/paused.raw" 2>"$PULSE_DIR/parec.log" &
+RECORD_PID=$!
+wait_until 60 "a second of the title recorded" recorded_past 1 0
+press Escape
+wait_for_screen 30 paused-menu menu_shown
+press Down Down Down Left Left Left Left Left Left Left Left Left Left
+at=$(recorded_bytes)
+wait_until 60 "a second recorded in the menu" recorded_past 1 "$at"
+press Escape
+menu_gone() { ! menu_shown "$1"; }
+wait_for_screen 30 paused-resumed menu_gone
+at=$(recorded_bytes)
+wait_until 60 "two seconds recorded after resuming" recorded_past 2 "$at"
+kill -TERM "$RECORD_PID" 2>/dev/null
+wait "$RECORD_PID" 2>/dev/null
+RECORD_PID=""
+game_alive || fail "the game ended in or after the menu"
+game_terminate_cleanly
+# The title is heard until the pause; from the first fifth of a second of
+# silence on (the pause), every sample is silence.
+read -r before pausedAt after <<<"$(od -An -v -td2 -w2 "$WORK_DIR/paused.raw" | awk '
+  { x = $1 + 0; if (x < 0) x = -x; n++
+    if (at == 0) { if (x > p) p = x; quiet = (x <= 1) ? quiet + 1 : 0; if (quiet >= 8820) at = n }
+    else if (x > q) q = x }
+  END { printf "%d %d %d\n", p, at, q }')"
+log "paused recording: peak $before before the pause, silent from sample $pausedAt, peak $after after it"
+[ "$before" -gt 30 ] && [ "$pausedAt" -gt 0 ] || fail "the title was not heard, or the pause never silent"
+[ "$after" -le 1 ] || fail "sound at the old volume after the pause, with the volume at 0 (peak $after)"
 
 log "PASS"

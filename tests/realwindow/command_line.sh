@@ -97,4 +97,8 @@ done
 run --help --
 [ "$STATUS" -eq 0 ] && [ "$OUT" = "$usage" ] || fail "'--help --' should print the usage, got $STATUS: $ERR"
 log "GNU's words: unknown options alike long or short, options without arguments, '--' ends the options"
+
+# Without a home folder, --help names no place for the settings: there is none.
+(unset HOME XDG_CONFIG_HOME && run --help && [ "$STATUS" -eq 0 ] && grep -q 'holds for the run only' <<<"$OUT" &&
+  ! grep -q 'kept for the next time' <<<"$OUT") || fail "--help without a home folder names a settings place"
 log "PASS"

@@ -5,8 +5,8 @@
 # next run starts with it (captions kept on need their letters like
 # --captions does); a damaged file gives one line on stderr, the defaults for
 # what it lacks, and is not rewritten; a folder that cannot be written gives
-# one line and the game goes on; the command line wins over the file; Quit in
-# the menu ends the game with status 0.
+# one line and the game goes on; the command line wins over the file, both
+# ways; Quit in the menu ends the game with status 0.
 source "$(dirname "$0")/lib/xvfb.bash"
 
 xvfb_start
@@ -58,7 +58,7 @@ wait_until 30 "captions kept" grep -qsx 'captions = on' "$settings"
 press Down Down Left
 wait_until 30 "the volume kept" grep -qsx 'volume = 90' "$settings"
 wait_for_screen 30 menu-changed menu_shown
-press Down Down Return
+press Down Down Down Return  # full screen, speech, Quit
 game_wait_exit 30
 [ "$GAME_STATUS" -eq 0 ] || fail "Quit in the menu ended with status $GAME_STATUS"
 grep -qx 'full-screen = on' "$settings" && grep -qx 'reduce-flashing = off' "$settings" ||
@@ -70,6 +70,11 @@ log "the next run starts with the kept captions: without their letters it cannot
 assets_copy_dir
 rm "$RUN_DIR/Assets/Sprites/Captions.png"
 expect_missing_letters
+log "--no-captions wins over the kept captions: the run needs no letters"
+start_on_title --no-captions
+press shift
+game_wait_exit 30
+[ "$GAME_STATUS" -eq 0 ] || fail "--no-captions over kept captions: Shift on the title ended with status $GAME_STATUS"
 
 RUN=3
 log "damaged files: one line, the defaults for the rest, never rewritten"

@@ -4,12 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "harness/FakeSystem.h"
+#include "record/Sounds.h"
 #include "presentation/CaptionLetters.h"
 #include "shell/GameFrame.h"
 #include "shell/Program.h"
@@ -57,27 +59,33 @@ std::vector<std::string> Rows(const std::vector<DrawCall>& calls) {
 struct PausedProgram {
   FakeSystem system;
   MemoryStore store;
-  SettingsKeeper keeper{store};
-  ProgramRun run{system, GameOptions{}, nullptr, &keeper};
+  std::optional<SettingsKeeper> keeper;
+  std::optional<ProgramRun> run;
   std::vector<DrawCall> lastGameFrame;
 
-  PausedProgram() {
-    EXPECT_TRUE(run.Start());
+  // The game started with the settings `kept`, as a settings file holds them;
+  // `beforeEscape` runs once it has started.
+  explicit PausedProgram(std::optional<std::string> kept = {}, const std::function<void(PausedProgram&)>& beforeEscape = {}) {
+    store.text = std::move(kept);
+    keeper.emplace(store);
+    run.emplace(system, keeper->Kept(), nullptr, &*keeper);
+    EXPECT_TRUE(run->Start());
+    if (beforeEscape) beforeEscape(*this);
     system.rec.input.events = {InputEvent::Pause};
     system.rec.ClearRecords();
-    EXPECT_TRUE(run.Step());  // the title frame that takes the Escape, drawn whole
+    EXPECT_TRUE(run->Step());  // the title frame that takes the Escape, drawn whole
     // The frame from its clear to its present (the title sets a fade's alpha after it).
     const auto& calls = system.rec.drawing.calls;
     const auto clear = std::find_if(calls.begin(), calls.end(), [](const DrawCall& c) { return c.kind == DrawCall::Kind::Clear; });
     const auto present = std::find_if(clear, calls.end(), [](const DrawCall& c) { return c.kind == DrawCall::Kind::Present; });
     lastGameFrame.assign(clear, present);
-    EXPECT_TRUE(run.Paused());
+    EXPECT_TRUE(run->Paused());
   }
   // One menu frame after `event`: the rows under the kept frame.
   std::vector<std::string> After(MenuEvent event) {
     system.rec.input.menuEvents = {event};
     system.rec.ClearRecords();
-    run.Step();
+    run->Step();
     // A change may set a picture's scaling first (the captions' letters); the frame starts at its clear.
     const auto& all = system.rec.drawing.calls;
     const auto clear = std::find_if(all.begin(), all.end(), [](const DrawCall& c) { return c.kind == DrawCall::Kind::Clear; });
@@ -125,13 +133,13 @@ TEST(PauseMenu, EachItemSaysItsNewValueFromTheNextFrameAndTheChangeIsMadeAndKept
   const SettingsReading kept = ReadSettingsText(*p.store.text);
   EXPECT_TRUE(kept.options.Captions && kept.options.ReduceFlashing && !kept.options.FullScreen);
   EXPECT_TRUE(kept.speechChosen && !kept.options.Speech);
-  EXPECT_EQ(p.run.Options().VolumePercent, 0);
+  EXPECT_EQ(p.run->Options().VolumePercent, 0);
 
   // Resume: the kept frame, no menu, and the game goes on.
   p.system.rec.input.menuEvents = {{Kind::Choose}};
   p.system.rec.ClearRecords();
-  p.run.Step();
-  EXPECT_FALSE(p.run.Paused());
+  p.run->Step();
+  EXPECT_FALSE(p.run->Paused());
   EXPECT_TRUE(Rows(p.system.rec.drawing.calls).empty());
   EXPECT_EQ(p.system.CountStepsStartingWith("resume sound"), 1);
 }
@@ -150,9 +158,67 @@ TEST(PauseMenu, PointingLightsAnItemAndAClickChoosesItQuitEndsTheProgramWithStat
   EXPECT_EQ(p.After({Kind::Tap, volume.x + volume.w * 0.7f, volume.y + volume.h / 2})[4], "> VOLUME < 90% >");
   EXPECT_EQ(p.After({Kind::Tap, captions.x + 20, captions.y + captions.h / 2})[2], "> CAPTIONS OFF");
   p.system.rec.input.menuEvents = {{Kind::Click, quit.x + 20, quit.y + quit.h / 2}};
-  EXPECT_FALSE(p.run.Step());
-  EXPECT_EQ(p.run.ExitStatus(), 0);
+  EXPECT_FALSE(p.run->Step());
+  EXPECT_EQ(p.run->ExitStatus(), 0);
   EXPECT_EQ(p.system.steps.back(), "quit");
+}
+
+// The rows as drawn, and where each letter of the row `row` stands.
+struct DrawnRow {
+  std::string text;
+  std::vector<FRect> letters;
+};
+DrawnRow RowOfLetters(const std::vector<DrawCall>& calls, std::size_t row) {
+  std::map<float, std::vector<FRect>> rows;
+  for (const DrawCall& c : calls)
+    if (c.kind == DrawCall::Kind::Texture && c.texture == CaptionsTexture && c.hasSource) rows[c.dest.y].push_back(c.dest);
+  auto at = rows.begin();
+  std::advance(at, static_cast<long>(std::min(row, rows.size() - 1)));
+  std::sort(at->second.begin(), at->second.end(), [](const FRect& a, const FRect& b) { return a.x < b.x; });
+  return {Rows(calls).at(row), at->second};
+}
+
+// What the menu shows is what holds: the kept volume is the game's from its
+// first sound, and the full screen is the window's, whatever F11 did before
+// the menu opened or while it is open.
+TEST(PauseMenu, ShowsWhatHoldsTheKeptVolumeFromTheStartAndTheWindowAfterF11) {
+  PausedProgram p("volume = 30\n", [](PausedProgram& q) {
+    EXPECT_FLOAT_EQ(q.system.masterVolume, 0.3f * record::MasterVolume) << "the kept volume is not the game's";
+    q.system.fullScreen = false;  // F11 in the game
+  });
+  std::vector<std::string> rows = p.After({});
+  EXPECT_EQ(rows[4], "VOLUME < 30% >");
+  EXPECT_EQ(rows[5], "FULL SCREEN OFF");
+  p.system.fullScreen = true;  // F11 with the menu open
+  EXPECT_EQ(p.After({})[5], "FULL SCREEN ON");
+  EXPECT_EQ(p.After({Kind::Up})[7], "> QUIT") << "the game goes on taking the menu's keys";
+}
+
+// A click on the volume's `<` lowers it and one on its `>` raises it; Left
+// and Right choose off and on, whatever the switch was; the letters are whole
+// again once the menu has closed.
+TEST(PauseMenu, TheVolumesArrowsLowerAndRaiseLeftAndRightChooseAndTheLettersAreWholeAfter) {
+  PausedProgram p("volume = 50\n");
+  p.After({Kind::Down});
+  const DrawnRow volume = RowOfLetters(
+      std::vector<DrawCall>(p.system.rec.drawing.calls.begin(), p.system.rec.drawing.calls.end()), 4);
+  ASSERT_EQ(volume.text, "VOLUME < 50% >");
+  const FRect less = volume.letters[volume.letters.size() - 5], more = volume.letters.back();
+  EXPECT_EQ(p.After({Kind::Click, less.x + less.w / 2, less.y + less.h / 2})[4], "> VOLUME < 40% >");
+  EXPECT_EQ(p.After({Kind::Click, more.x + more.w / 2, more.y + more.h / 2})[4], "> VOLUME < 50% >");
+  EXPECT_EQ(p.After({Kind::Click, more.x + more.w / 2, more.y + more.h / 2})[4], "> VOLUME < 60% >");
+  p.After({Kind::Up});
+  EXPECT_EQ(p.After({Kind::Up})[2], "> CAPTIONS OFF");
+  for (const Kind twice : {Kind::Right, Kind::Right}) EXPECT_EQ(p.After({twice})[2], "> CAPTIONS ON");
+  for (const Kind twice : {Kind::Left, Kind::Left}) EXPECT_EQ(p.After({twice})[2], "> CAPTIONS OFF");
+  p.After({Kind::Down});
+  for (const Kind twice : {Kind::Right, Kind::Right}) EXPECT_EQ(p.After({twice})[3], "> GENTLER FLASHES ON");
+  for (const Kind twice : {Kind::Left, Kind::Left}) EXPECT_EQ(p.After({twice})[3], "> GENTLER FLASHES OFF");
+  // What the last frame of the menu leaves in force for the captions drawn after it.
+  int alpha = -1;
+  for (const DrawCall& c : p.system.rec.drawing.calls)
+    if (c.kind == DrawCall::Kind::Alpha && c.texture == CaptionsTexture) alpha = c.alpha;
+  EXPECT_EQ(alpha, 255) << "the captions' letters are left as the menu's unlit rows";
 }
 
 TEST(PauseMenu, TheClosingScreenOpensNoMenu) {

@@ -26,6 +26,12 @@ TEST(Settings, WhatIsWrittenReadsBackAndNothingIsADefault) {
   EXPECT_TRUE(hand.options.Captions);
   EXPECT_FALSE(hand.options.FullScreen);
   EXPECT_FALSE(hand.options.ReduceFlashing);
+  // As Notepad and PowerShell 5 save it on Windows: a byte-order mark first,
+  // Windows' line ends.
+  const SettingsReading notepad = ReadSettingsText("\xEF\xBB\xBFvolume = 20\r\ncaptions = on\r\n");
+  EXPECT_EQ(notepad.problem, "") << "the mark is no character of the first line";
+  EXPECT_EQ(notepad.options.VolumePercent, 20);
+  EXPECT_TRUE(notepad.options.Captions);
 }
 
 TEST(Settings, ADamagedTextKeepsWhatItCanAndTakesTheDefaultsForTheRest) {
@@ -78,7 +84,8 @@ class MemoryStore final : public SettingsStore {
     text = kept;
     return true;
   }
-  std::string Place() const override { return "/home/p/.config/tarnwick/settings.conf"; }
+  std::string place = "/home/p/.config/tarnwick/settings.conf";
+  std::string Place() const override { return place; }
   void Say(const std::string& line) override { said.push_back(line); }
 };
 
@@ -106,6 +113,15 @@ TEST(Settings, TheKeeperWritesOnlyWhatThePlayerChangedAndSaysOnceWhenItCannot) {
   keeper.Keep(&GameOptions::Captions, run);
   EXPECT_EQ(store.said.size(), 2u) << "a failure to keep is said once";
   EXPECT_EQ(keeper.Kept().Captions, true) << "the choice holds for this run";
+
+  // Nowhere to keep them (no home folder): nothing read, one line at the first change.
+  store.text.reset();
+  store.place = "";
+  SettingsKeeper homeless(store);
+  homeless.Keep(&GameOptions::Captions, run);
+  homeless.Keep(&GameOptions::VolumePercent, run);
+  ASSERT_EQ(store.said.size(), 3u) << "one line, once";
+  EXPECT_EQ(store.said[2], "tarnwick: the settings could not be kept (read-only); they hold for this run");
 }
 
 }  // namespace

@@ -18,6 +18,12 @@ const unpacked = fs.mkdtempSync(path.join(os.tmpdir(), "tarnwick-web-zip-"));
 process.on("exit", () => fs.rmSync(unpacked, { recursive: true, force: true }));
 execFileSync("unzip", ["-q", zip, "-d", unpacked]);
 log(`${path.basename(zip)} unpacked: ${fs.readdirSync(unpacked).join(" ")}`);
+try {
+  execFileSync("bash", [path.join(process.env.TARNWICK_SOURCE, "tests/package/lib/machine_free.sh"),
+    process.env.TARNWICK_SOURCE, build, "the web zip", unpacked], { stdio: ["ignore", "inherit", "inherit"] });
+} catch {
+  fail("the web zip holds something of the machine that built it");
+}
 
 await webTest(async (browser, url) => {
   // 1000 by 600: the picture is 800 wide in the middle, with black bars of 100.

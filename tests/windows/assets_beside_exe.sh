@@ -4,7 +4,8 @@
 # letter outside ASCII, and plays. A working directory that has Assets/ of its
 # own is read first, as on Linux: with one picture missing there, the game
 # stops with status 1 and its one line on stderr, and, as a player who
-# double-clicked has no terminal, a message box tells why until it is closed.
+# double-clicked has no terminal, a message box tells why until it is closed:
+# that line, and the missing picture's file (read from Wine's trace of the box).
 source "$(dirname "$0")/lib/wine.bash"
 
 folder="$WORK_DIR/Spiele für alle"
@@ -23,7 +24,7 @@ log "started elsewhere, it found the Assets beside it"
 
 cp -r "$folder/Tarnwick/Assets" "$elsewhere/Assets"
 rm "$elsewhere/Assets/Sprites/Tip.png"
-wine_start "$elsewhere" "$exe"
+WINEDEBUG=-all,trace+msgbox wine_start "$elsewhere" "$exe"
 # The box is the one small window called Tarnwick (the game's own has gone).
 _box_shown() {
   local id
@@ -38,6 +39,8 @@ screenshot box
 [ "$(sdl_log_lines | tr -d '\r')" = "INFO: Texture: TipTexture Failed" ] ||
   fail "stderr should hold the one line 'INFO: Texture: TipTexture Failed', not: $(sdl_log_lines)"
 game_alive || fail "the game ended before its box was closed"
+box='L"Tarnwick could not start:\n\nTexture: TipTexture Failed\n\nThe picture Assets\\Sprites\\Tip.png is missing'
+grep -qF "$box" "$GAME_LOG" || fail "the box does not say which picture is missing: $(grep -a 'msgbox' "$GAME_LOG")"
 xdotool key --window "$WINDOW_ID" Return
 game_wait_exit 60
 [ "$GAME_STATUS" -eq 1 ] || fail "a missing picture should end the game with status 1, got $GAME_STATUS"

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # The command line of Tarnwick.exe under Wine, with its output redirected as a
-# terminal or a script would take it: --help, --version and a wrong word print
-# what the Linux build prints (in Windows' line ends), on the same stream,
-# with the same exit status, and open no window. (Attaching to the console of
-# a Windows terminal cannot be shown under Wine, where it always fails.)
+# terminal or a script would take it: --version and a wrong word print what
+# the Linux build prints (in Windows' line ends), on the same stream, with the
+# same exit status, and open no window; --help speaks of Windows, and the
+# zip's README.txt (for Notepad: Windows' line ends, a heading underlined to
+# its length) holds exactly that usage. (Attaching to the console of a
+# Windows terminal cannot be shown under Wine, where it always fails.)
 source "$(dirname "$0")/lib/wine.bash"
 
 unpack_zip "$WORK_DIR/unpacked"
@@ -29,13 +31,27 @@ same_as_linux() {
   log "'$*': status $windows and the same text as on Linux"
 }
 
-same_as_linux --help
-grep -q '^Usage: tarnwick' "$WORK_DIR/windows.out" || fail "--help printed no usage"
-place=$(unix_text "$WORK_DIR/windows.out" >"$WORK_DIR/windows.txt"; settings_place "$WORK_DIR/windows.txt")
+help_status=0
+wine "$exe" --help >"$WORK_DIR/help.out" 2>"$WORK_DIR/help.err" || help_status=$?
+[ "$help_status" -eq 0 ] && [ ! -s "$WORK_DIR/help.err" ] || fail "--help: status $help_status, stderr $(cat "$WORK_DIR/help.err")"
+unix_text "$WORK_DIR/help.out" >"$WORK_DIR/help.txt"
+grep -q '^Usage: tarnwick' "$WORK_DIR/help.txt" || fail "--help printed no usage"
+place=$(settings_place "$WORK_DIR/help.txt")
 [[ "$place" == *'\AppData\Roaming\Tarnwick\settings.conf' ]] ||
   fail "--help should name the settings in the player's application data, names '$place'"
+grep -q 'beside Tarnwick.exe' "$WORK_DIR/help.txt" && ! grep -qi 'launcher' "$WORK_DIR/help.txt" ||
+  fail "--help does not speak of Windows: $(sed -n 4,6p "$WORK_DIR/help.txt")"
+readme=$WORK_DIR/unpacked/Tarnwick/README.txt
+[ "$(grep -vc $'\r$' "$readme")" -eq 0 ] || fail "README.txt has lines without Windows' line ends"
+unix_text "$readme" | unplaced >"$WORK_DIR/readme.txt"
+usage=$(unplaced <"$WORK_DIR/help.txt")
+[ "$(sed -n '/^Usage: tarnwick/,$p' "$WORK_DIR/readme.txt" | head -n "$(wc -l <<<"$usage")")" = "$usage" ] ||
+  fail "README.txt does not hold what --help prints: $(diff <(sed -n '/^Usage: tarnwick/,$p' "$WORK_DIR/readme.txt") <(echo "$usage") | head -20)"
+[ "$(sed -n 2p "$WORK_DIR/readme.txt")" = "$(sed -n 1p "$WORK_DIR/readme.txt" | tr -c '\n' '=')" ] ||
+  fail "README.txt's heading is not underlined to its length: $(head -n 2 "$WORK_DIR/readme.txt")"
+log "--help speaks of Windows, and README.txt holds it"
 same_as_linux --version
-same_as_linux -h --version
+wine "$exe" -h --version 2>/dev/null | unix_text /dev/stdin | cmp -s - "$WORK_DIR/help.txt" || fail "-h --version does not print the usage"
 same_as_linux --windowed --bogus
 grep -q "unknown option '--bogus'" "$WORK_DIR/windows.err" || fail "the wrong option is not named on stderr"
 same_as_linux level2

@@ -42,6 +42,8 @@ uninstalled() {
 
 wine "$SETUP" /S || fail "the silent install failed"
 installed HKLM "$drive_c/Program Files/Tarnwick"
+bash "$(dirname "$0")/../package/lib/machine_free.sh" "$(dirname "$0")/../.." "$BUILD_DIR" "the installer" "$SETUP" \
+  "$drive_c/Program Files/Tarnwick/Uninstall.exe" || fail "the installer holds something of the machine that built it"
 shortcut=$(find "$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs" -name Tarnwick.lnk)
 [ -n "$shortcut" ] || fail "no Start-menu shortcut for all users"
 log "installed for all users, with the Start-menu shortcut"

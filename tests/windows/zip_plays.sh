@@ -6,7 +6,9 @@
 # made from the title picture on its window; Return goes on into the bedroom
 # with the first line in the band, and closing the window quits; Shift on the
 # title quits with status 0. Escape opens the pause menu, whose volume, turned
-# down, is kept in the player's application-data folder; Escape resumes.
+# down, is kept in the player's application-data folder, in Windows' line ends,
+# over a file as Notepad saves it (a byte-order mark first), read without a
+# word; Escape resumes.
 source "$(dirname "$0")/lib/wine.bash"
 
 unpack_zip "$WORK_DIR/unpacked"
@@ -15,6 +17,8 @@ game=$WORK_DIR/unpacked/Tarnwick
 [ "$(ls "$game" | tr '\n' ' ')" = "Assets Licences README.txt Tarnwick.exe " ] ||
   fail "Tarnwick/ holds: $(ls "$game" | tr '\n' ' ')"
 diff -r -x .generated "$ASSETS_DIR" "$game/Assets" >/dev/null || fail "the zip's Assets/ are not the build's"
+bash "$(dirname "$0")/../package/lib/machine_free.sh" "$(dirname "$0")/../.." "$BUILD_DIR" "the Windows zip" "$game" ||
+  fail "the zip holds something of the machine that built it"
 for licence in Tarnwick SDL2 libpng zlib miniaudio MinGW-w64-runtime; do
   grep -q . "$game/Licences/$licence.txt" 2>/dev/null || fail "no licence of $licence in Licences/"
 done
@@ -34,6 +38,12 @@ done < <(sed -n 's/^\s*DLL Name: //p' <<<"$objdump")
 grep -q 'PerMonitorV2' "$game/Tarnwick.exe" || fail "the .exe's manifest does not make it aware of each display's scaling"
 strings -el -n 3 "$game/Tarnwick.exe" | grep -qx "$("$BUILD_DIR/tarnwick" --version | cut -d' ' -f2)" ||
   fail "the .exe's version information does not hold the game's version"
+
+appdata=$(find "$WINEPREFIX/drive_c/users" -maxdepth 3 -type d -path '*/AppData/Roaming' ! -path '*/Public/*' | head -n 1)
+[ -n "$appdata" ] || fail "Wine's prefix has no user's application data"
+settings=$appdata/Tarnwick/settings.conf
+mkdir -p "$appdata/Tarnwick"
+printf '\xef\xbb\xbfvolume = 50\r\ncaptions = off\r\n' >"$settings"
 
 wine_start "$game" "$game/Tarnwick.exe"
 wait_for_window 120
@@ -56,9 +66,9 @@ menu_gone() { ! menu_shown "$1"; }
 xdotool key --window "$WINDOW_ID" Escape
 wait_for_screen 120 menu menu_shown
 xdotool key --window "$WINDOW_ID" Down Down Down Left
-wait_until 60 "the settings kept in the application data" \
-  bash -c 'grep -qsx "volume = 90" "$(find "$0/drive_c/users" -path "*/AppData/Roaming/Tarnwick/settings.conf" | head -n 1)"' \
-  "$WINEPREFIX"
+wait_until 60 "the settings kept in the application data" grep -qsx $'volume = 40\r' "$settings"
+[ "$(grep -vc $'\r$' "$settings")" -eq 0 ] || fail "the settings are not written in Windows' line ends: $(od -c "$settings" | head)"
+! grep -q 'settings' "$GAME_LOG" || fail "the settings as Notepad saves them were not read quietly: $(grep settings "$GAME_LOG")"
 xdotool key --window "$WINDOW_ID" Escape
 wait_for_screen 120 resumed menu_gone
 log "the pause menu opened, kept the volume in the application data, and resumed"

@@ -38,6 +38,7 @@ echo "autospawn = no" >"$WORK_DIR/pulse-client.conf"
 export PULSE_CLIENTCONFIG="$WORK_DIR/pulse-client.conf"
 XVFB_PID=""
 GAME_PID=""
+ENDING_PID=""  # a game that was asked to end, until it has
 GAME_STATUS=""
 GAME_LOG=""
 EXTRA_LOGS=""  # further logs a test keeps, shown when it fails (paths, space-separated)
@@ -65,10 +66,13 @@ fail() {
 }
 
 cleanup() {
-  if [ -n "$GAME_PID" ] && kill -0 "$GAME_PID" 2>/dev/null; then
-    kill -KILL "$GAME_PID" 2>/dev/null
-    wait "$GAME_PID" 2>/dev/null
-  fi
+  local pid
+  for pid in "$GAME_PID" "$ENDING_PID"; do
+    if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
+      kill -KILL "$pid" 2>/dev/null
+      wait "$pid" 2>/dev/null
+    fi
+  done
   if [ -n "$XVFB_PID" ] && kill -0 "$XVFB_PID" 2>/dev/null; then
     kill -TERM "$XVFB_PID" 2>/dev/null
     wait "$XVFB_PID" 2>/dev/null
@@ -206,8 +210,11 @@ game_alive() { [ -n "$GAME_PID" ] && kill -0 "$GAME_PID" 2>/dev/null; }
 game_wait_exit() {
   local pid=$GAME_PID
   # The game is meant to end now: wait_until must not take that for a failure.
+  # Should it not, the cleanup still ends it (ENDING_PID).
   GAME_PID=""
+  ENDING_PID=$pid
   wait_until "$1" "end of the game" _pid_gone "$pid"
+  ENDING_PID=""
   wait "$pid"
   GAME_STATUS=$?
   log "the game ended with status $GAME_STATUS"
