@@ -6,15 +6,20 @@
 # lines has them. A service that is missing, one that closes its socket
 # mid-game and one that stops answering each leave one line on stderr, and the
 # game playing on (Return still takes it into the bedroom) and quitting at once
-# on SIGTERM; so does one that never answers at all.
+# on SIGTERM; so does one that never answers at all. The game plays into a
+# sound server, as on a desktop: with no sound at all, miniaudio's last resort
+# (JACK) blocks SIGPIPE for the whole game, and a socket closed under the
+# game's voice would then prove nothing of the game's own care.
 source "$(dirname "$0")/lib/xvfb.bash"
+# shellcheck source=lib/pulse.bash
+source "$(dirname "$0")/lib/pulse.bash"
 
 STANDIN="$(dirname "$0")/tools/speech_service_standin.py"
 LINES="$(dirname "$0")/../record/DialogueLines.h"
 SOCKET="$WORK_DIR/speechd.sock"
 RECORD="$WORK_DIR/spoken.txt"
 STANDIN_PID=""
-trap '[ -z "$STANDIN_PID" ] || kill "$STANDIN_PID" 2>/dev/null; cleanup' EXIT
+trap 'for pid in "$STANDIN_PID" "$PULSE_PID"; do [ -z "$pid" ] || kill "$pid" 2>/dev/null; done; cleanup' EXIT
 export SPEECHD_ADDRESS="unix_socket:$SOCKET"
 EXTRA_LOGS="$EXTRA_LOGS $RECORD"
 
@@ -58,6 +63,7 @@ quits_promptly() {
 }
 
 xvfb_start
+pulse_start
 assets_link_dir
 
 # Without --speech the game never reaches the service.
